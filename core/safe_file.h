@@ -1,0 +1,24 @@
+#pragma once
+// Replacing a file without ever leaving it half written: the new bytes go to
+// a temporary file in the same folder, are flushed to disk, and the temporary
+// file is then renamed over the target.
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace core {
+
+// Writes up to `size` bytes to `fd`; returns the count written, or -1 with
+// errno set. The default is ::write; tests pass one that fails part way.
+using WriteChunk = std::function<long(int fd, const char *data, std::size_t size)>;
+
+// Replaces the file at `path` with exactly `bytes`.
+// - The folder must exist: otherwise FileCreateError, and nothing is created.
+// - A symbolic link at `path` stays; the file it points to is replaced.
+// - A replaced file keeps its permission bits; a new one gets 0666 less umask.
+// - On any failure the previous file is left exactly as it was, the temporary
+//   file is removed, and FileCreateError or WriteError names `path`.
+void replaceFile(const std::string &path, const std::string &bytes,
+                 const WriteChunk &write = WriteChunk());
+
+} // namespace core
