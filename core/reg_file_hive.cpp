@@ -1,0 +1,132 @@
+#include "reg_file_hive.h"
+
+#include "errors.h"
+#include "reg_file.h"
+#include "safe_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace core {
+
+namespace {
+
+const char kHivePrefix[] = "HKEY_CURRENT_USER\\";
+
+enum class ReadResult { Read, Missing, Failed };
+
+ReadResult readWholeFile(const std::string &path, std::string &bytes)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return ec ? ReadResult::Failed : ReadResult::Missing;
+    if (std::filesystem::is_directory(path, ec))
+        return ReadResult::Failed;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return ReadResult::Failed;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return in.bad() ? ReadResult::Failed : ReadResult::Read;
+}
+
+class RegFileKey : public SettingsKey {
+public:
+    RegFileKey(std::string filePath, RegFile file, std::string section)
+        : filePath_(std::move(filePath)), file_(std::move(file)), section_(std::move(section)) {}
+
+    std::string readString(const std::string &name) override
+    {
+        std::string text;
+        switch (file_.value(section_, name, &text)) {
+        case RegFile::Kind::Missing:
+            return std::string();
+        case RegFile::Kind::String:
+            return text;
+        case RegFile::Kind::Other:
+            break;
+        }
+        throw RegistryError("The stored value \"" + name + "\" is not a text.");
+    }
+
+    // Every write replaces the whole file at once, so a crash never leaves
+    // it half written.
+    void writeString(const std::string &name, const std::string &text) override
+    {
+        RegFile changed = file_;
+        changed.setString(section_, name, text);
+        replaceFile(filePath_, changed.bytes());
+        file_ = std::move(changed);
+    }
+
+private:
+    std::string filePath_;
+    RegFile file_;
+    std::string section_;
+};
+
+} // namespace
+
+RegFileHive::RegFileHive(std::string filePath) : filePath_(std::move(filePath)) {}
+
+std::unique_ptr<SettingsKey> RegFileHive::openKey(const std::string &keyPath, bool create)
+{
+    const std::string section = kHivePrefix + keyPath;
+    std::string bytes;
+    RegFile file;
+    switch (readWholeFile(filePath_, bytes)) {
+    case ReadResult::Failed:
+        return nullptr;
+    case ReadResult::Missing:
+        if (!create)
+            return nullptr;
+        break;
+    case ReadResult::Read:
+        try {
+            file = RegFile::parse(bytes);
+        } catch (const RegistryError &) {
+            if (create)
+                return nullptr;  // never overwrite a file we cannot read back
+            throw;
+        }
+        break;
+    }
+
+    if (!file.hasSection(section)) {
+        if (!create)
+            return nullptr;
+        file.addSection(section);
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(filePath_).parent_path(), ec);
+        try {
+            replaceFile(filePath_, file.bytes());
+        } catch (const Error &) {
+            return nullptr;
+        }
+    }
+    return std::make_unique<RegFileKey>(filePath_, std::move(file), section);
+}
+
+std::string settingsFilePath()
+{
+    std::string base;
+    const char *config = std::getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/') {
+        base = config;
+    } else {
+        const char *home = std::getenv("HOME");
+        base = std::string(home ? home : "") + "/.config";
+    }
+    return base + "/Dravomel/Dravomel.reg";
+}
+
+#ifndef _WIN32
+std::unique_ptr<SettingsHive> currentUserHive()
+{
+    return std::make_unique<RegFileHive>(settingsFilePath());
+}
+#endif
+
+} // namespace core

@@ -1,0 +1,24 @@
+#pragma once
+// Stored settings kept in one REGEDIT4 file instead of a registry.
+#include "settings_hive.h"
+
+namespace core {
+
+class RegFileHive : public SettingsHive {
+public:
+    explicit RegFileHive(std::string filePath);
+    // Raises RegistryError when the file exists but is damaged and `create`
+    // is false; with `create`, a damaged file gives nullptr and is left as it is.
+    std::unique_ptr<SettingsKey> openKey(const std::string &keyPath, bool create) override;
+
+    const std::string &filePath() const { return filePath_; }
+
+private:
+    std::string filePath_;
+};
+
+// $XDG_CONFIG_HOME/Dravomel/Dravomel.reg, or ~/.config/... when the variable
+// is unset, empty or not an absolute path.
+std::string settingsFilePath();
+
+} // namespace core

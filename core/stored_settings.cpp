@@ -1,0 +1,19 @@
+#include "stored_settings.h"
+
+namespace core {
+
+std::unique_ptr<SettingsKey> openStoredSettings(SettingsHive &hive)
+{
+    return hive.openKey(kSettingsKeyPath, false);
+}
+
+void storeEmulatorFolders(SettingsHive &hive, const std::string &cps3, const std::string &model2)
+{
+    std::unique_ptr<SettingsKey> key = hive.openKey(kSettingsKeyPath, true);
+    if (!key)
+        return;
+    key->writeString(kCps3FolderValue, cps3);
+    key->writeString(kModel2FolderValue, model2);
+}
+
+} // namespace core
