@@ -1,0 +1,70 @@
+#pragma once
+// A fresh run of the program for each test: its own settings folder, a
+// recording error sink instead of message boxes, and the four windows
+// created as at start-up and destroyed afterwards.
+#include "application.h"
+#include "error_box.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        previousSink = setErrorSink([this](const QString &message) { errors << message; });
+    }
+
+    void TearDown() override
+    {
+        destroyForms();
+        setErrorSink(previousSink);
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    QString settingsFile() const { return home.filePath("Dravomel/Dravomel.reg"); }
+
+    // Writes the stored key with the given value lines (already in file form).
+    void writeKey(const QByteArray &values)
+    {
+        QDir().mkpath(home.filePath("Dravomel"));
+        QFile file(settingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel]\n" + values);
+    }
+
+    QByteArray settingsText() const
+    {
+        QFile file(settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A language folder whose file holds `count` lines "line 0", "line 1", ...
+    QString writeLanguage(int count)
+    {
+        const QString folder = home.filePath("lang");
+        QDir().mkpath(folder);
+        QFile file(folder + "/LNGFILE");
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int i = 0; i < count; ++i)
+            file.write(QByteArray("line ") + QByteArray::number(i) + "\r\n");
+        return folder;
+    }
+
+    void writeKeyWithLanguage(int lines, const QByteArray &cps3 = "/emu/cps3",
+                              const QByteArray &model2 = "/emu/model2")
+    {
+        const QByteArray folder = writeLanguage(lines).toLocal8Bit();
+        writeKey("\"DMpath\"=\"" + folder + "\"\n\"CPS3\"=\"" + cps3 + "\"\n\"Model2\"=\"" + model2
+                 + "\"\n");
+    }
+
+    QTemporaryDir home;
+    QStringList errors;
+    ErrorSink previousSink;
+};

@@ -1,0 +1,200 @@
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "app_fixture.h"
+#include "skinned_window.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+// What a user can see after a click: which windows are up, and any errors.
+QString outcome(const QStringList &errors)
+{
+    return QString("main %1, picker %2, cps3 %3, model2 %4, errors [%5]")
+        .arg(Form1->isVisible())
+        .arg(Form2->isVisible())
+        .arg(Form3->isVisible())
+        .arg(Form4->isVisible())
+        .arg(errors.join("; "));
+}
+
+} // namespace
+
+class MainWindow : public AppTest {
+protected:
+    void start(int languageLines = 50)
+    {
+        writeKeyWithLanguage(languageLines);
+        createForms();
+        Form1->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+    }
+
+    // Runs a fresh program, clicks `which` and says what came of it.
+    QString clickInFreshRun(TLabel *TForm1::*label, TImage *TForm1::*image)
+    {
+        start();
+        click(label ? static_cast<QWidget *>(Form1->*label) : Form1->*image);
+        const QString result = outcome(errors);
+        destroyForms();
+        errors.clear();
+        return result;
+    }
+};
+
+TEST_F(MainWindow, EmblemAndLinkOpenTheSameSettingsWindow)
+{
+    const QString byLink = clickInFreshRun(&TForm1::Label1, nullptr);
+    const QString byEmblem = clickInFreshRun(nullptr, &TForm1::Image4);
+    EXPECT_EQ(byLink, byEmblem);
+    EXPECT_EQ(byLink, "main 0, picker 0, cps3 1, model2 0, errors []");
+
+    const QString byModel2Link = clickInFreshRun(&TForm1::Label3, nullptr);
+    const QString byModel2Emblem = clickInFreshRun(nullptr, &TForm1::Image5);
+    EXPECT_EQ(byModel2Link, byModel2Emblem);
+    EXPECT_EQ(byModel2Link, "main 0, picker 0, cps3 0, model2 1, errors []");
+}
+
+TEST_F(MainWindow, FolderAreaShowsOnePickerAndSetsItsTextsEachTime)
+{
+    start();
+    click(Form1->Image2);
+    ASSERT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form2->windowTitle(), "line 6");
+    EXPECT_EQ(Form2->Button1->text(), "line 8");
+
+    const QPoint where = Form2->pos();
+    Form2->setWindowTitle("changed");
+    click(Form1->Image2);
+    EXPECT_EQ(Form2->windowTitle(), "line 6");
+    EXPECT_EQ(Form2->pos(), where);
+    EXPECT_TRUE(Form1->isVisible());
+    int pickers = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        pickers += qobject_cast<TForm2 *>(w) && w->isVisible();
+    EXPECT_EQ(pickers, 1);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindow, PickerWithoutLine8KeepsItsButtonTextAndShowsOneError)
+{
+    start(8);  // lines 0 to 7
+    click(Form1->Image2);
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form2->windowTitle(), "line 6");
+    EXPECT_EQ(Form2->Button1->text(), ".");
+    EXPECT_EQ(errors.size(), 1);
+}
+
+TEST_F(MainWindow, CloseAreaEndsTheRunAndStoresTheFolders)
+{
+    start();
+    click(Form1->Image3);
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_TRUE(settingsText().contains("\"CPS3\"=\"/emu/cps3\""));
+}
+
+TEST_F(MainWindow, ControlsLookAsLaidOut)
+{
+    start();
+    for (TImage *area : {Form1->Image4, Form1->Image5, Form1->Image2, Form1->Image3}) {
+        EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor) << area->objectName().toStdString();
+        EXPECT_TRUE(area->pixmap().isNull());
+        EXPECT_TRUE(area->isVisible());
+    }
+    EXPECT_EQ(Form1->Image4->geometry(), QRect(18, 50, 65, 65));
+    EXPECT_EQ(Form1->Image5->geometry(), QRect(18, 200, 65, 63));
+    EXPECT_EQ(Form1->Image2->geometry(), QRect(480, 114, 17, 17));
+    EXPECT_EQ(Form1->Image3->geometry(), QRect(480, 184, 17, 17));
+
+    EXPECT_EQ(Form1->Label10->geometry(), QRect(56, 8, 449, 19));
+    EXPECT_EQ(Form1->Label10->font().pixelSize(), 16);
+    EXPECT_TRUE(Form1->Label10->font().bold());
+
+    for (TLabel *link : {Form1->Label1, Form1->Label3}) {
+        EXPECT_EQ(link->font().pixelSize(), 19);
+        EXPECT_TRUE(link->font().bold());
+        EXPECT_TRUE(link->font().underline());
+        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    }
+    EXPECT_EQ(Form1->Label4->font().pixelSize(), 11);
+    EXPECT_EQ(Form1->Label4->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(Form1->Label4->pos(), QPoint(106, 70));
+    EXPECT_EQ(Form1->Label7->pos(), QPoint(106, 250));
+}
+
+TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
+{
+    start();
+    const QString longFolder = "/home/someone/emulators/a-rather-long-folder-name/cps3";
+    Form1->Label6->setText(longFolder);
+    const QFontMetrics metrics(Form1->Label6->font());
+    EXPECT_GE(Form1->Label6->width(), metrics.horizontalAdvance(longFolder));
+    EXPECT_GE(Form1->Label1->width(), QFontMetrics(Form1->Label1->font()).horizontalAdvance("line 2"));
+    Form1->Label6->setText("");
+    EXPECT_LT(Form1->Label6->width(), metrics.horizontalAdvance(longFolder));
+}
+
+TEST_F(MainWindow, IsShapedByItsArtCentredAndTranslucent)
+{
+    start();
+    EXPECT_TRUE(Form1->windowFlags() & Qt::FramelessWindowHint);
+    const QRegion shape = Form1->mask();
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(511, 321)));
+    EXPECT_TRUE(shape.contains(QPoint(256, 161)));
+    EXPECT_TRUE(shape.contains(QPoint(0, 161)));
+    EXPECT_NEAR(Form1->windowOpacity(), 240.0 / 255.0, 0.01);
+    EXPECT_EQ(Form1->palette().color(QPalette::Window), QColor(0, 255, 0));
+
+    const QRect screen = Form1->screen()->geometry();
+    EXPECT_EQ(Form1->pos(), QPoint(screen.x() + (screen.width() - 512) / 2,
+                                   screen.y() + (screen.height() - 322) / 2));
+}
+
+class DragStrip : public MainWindow {
+protected:
+    // Presses on `target` at window point `from`, drags by `by`, releases.
+    void drag(QWidget *target, QPoint from, QPoint by)
+    {
+        const QPoint global = Form1->mapToGlobal(from);
+        const QPoint local = target->mapFromGlobal(global);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QMouseEvent move(QEvent::MouseMove, local + by, global + by, Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, local + by, global + by, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+    }
+};
+
+TEST_F(DragStrip, DraggingOnTheTitleLabelMovesTheWindow)
+{
+    start();
+    const QPoint before = Form1->pos();
+    drag(Form1->Label10, QPoint(100, 15), QPoint(30, 20));
+    EXPECT_EQ(Form1->pos(), before + QPoint(30, 20));
+}
+
+TEST_F(DragStrip, PressesBelowTheStripDoNotMoveTheWindow)
+{
+    start();
+    const QPoint before = Form1->pos();
+    drag(Form1->Label4, QPoint(110, 74), QPoint(30, 20));
+    drag(Form1, QPoint(300, 28), QPoint(30, 20));
+    EXPECT_EQ(Form1->pos(), before);
+}

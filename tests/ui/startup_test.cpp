@@ -1,0 +1,158 @@
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "app_fixture.h"
+
+using StartUp = AppTest;
+
+TEST_F(StartUp, WithoutKeyShowsPlaceholdersSilentlyAndCreatesNothing)
+{
+    createForms();
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(Form1->Label10->text(), "...");
+    EXPECT_EQ(Form1->Label6->text(), "...");
+    EXPECT_EQ(Form1->Label7->text(), "...");
+    for (TLabel *label : {Form1->Label1, Form1->Label3, Form1->Label4, Form1->Label5,
+                          Form1->Label8, Form1->Label9})
+        EXPECT_EQ(label->text(), ".");
+    EXPECT_EQ(Form1->ListBox1.count(), 0u);
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+}
+
+TEST_F(StartUp, FillsTheMainWindowFromKeyAndLanguageFile)
+{
+    writeKeyWithLanguage(50);
+    createForms();
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(Form1->Label10->text(), home.filePath("lang"));
+    EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
+    EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
+    EXPECT_EQ(Form1->Label1->text(), "line 2");
+    EXPECT_EQ(Form1->Label3->text(), "line 3");
+    EXPECT_EQ(Form1->Label4->text(), "line 4");
+    EXPECT_EQ(Form1->Label5->text(), "line 5");
+    EXPECT_EQ(Form1->Label8->text(), "line 7");
+    EXPECT_EQ(Form1->Label9->text(), "line 7");
+    EXPECT_EQ(Form1->ListBox1.count(), 50u);
+}
+
+TEST_F(StartUp, MissingLanguageFileShowsOneErrorAndKeepsTheFolders)
+{
+    writeKey("\"DMpath\"=\"" + home.filePath("nowhere").toLocal8Bit()
+             + "\"\n\"CPS3\"=\"\"\n\"Model2\"=\"/emu/m2\"\n");
+    createForms();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(home.filePath("nowhere") + "/LNGFILE"));
+    EXPECT_EQ(Form1->Label6->text(), "");
+    EXPECT_EQ(Form1->Label7->text(), "/emu/m2");
+    EXPECT_EQ(Form1->Label1->text(), ".");
+    EXPECT_EQ(Form1->Label9->text(), ".");
+    // Start-up went on: every window exists.
+    EXPECT_NE(Form4, nullptr);
+}
+
+TEST_F(StartUp, ShortLanguageFileStopsAtTheFirstMissingLine)
+{
+    writeKeyWithLanguage(5);  // lines 0 to 4
+    createForms();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("5"));
+    EXPECT_EQ(Form1->Label1->text(), "line 2");
+    EXPECT_EQ(Form1->Label3->text(), "line 3");
+    EXPECT_EQ(Form1->Label4->text(), "line 4");
+    EXPECT_EQ(Form1->Label5->text(), ".");
+    EXPECT_EQ(Form1->Label8->text(), ".");
+}
+
+TEST_F(StartUp, NonTextValueStopsReadingWithOneError)
+{
+    writeKey("\"DMpath\"=\"/x\"\n\"CPS3\"=dword:00000001\n\"Model2\"=\"/m2\"\n");
+    createForms();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(Form1->Label10->text(), "/x");
+    EXPECT_EQ(Form1->Label6->text(), "...");
+    EXPECT_EQ(Form1->Label7->text(), "...");
+}
+
+TEST_F(StartUp, OnlyTheMainWindowIsShownAndEachWindowHasItsCaptionAndSize)
+{
+    createForms();
+    Form1->show();
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_EQ(Form1->windowTitle(), QString::fromUtf8("Choix de l'émulateur"));
+    EXPECT_EQ(Form3->windowTitle(), "CPS 3");
+    EXPECT_EQ(Form4->windowTitle(), "Model 2");
+    EXPECT_EQ(Form1->size(), QSize(512, 322));
+    EXPECT_EQ(Form2->size(), QSize(281, 401));
+    EXPECT_EQ(Form3->size(), QSize(517, 480));
+    EXPECT_EQ(Form4->size(), QSize(517, 480));
+}
+
+using ShutDown = AppTest;
+
+TEST_F(ShutDown, QuittingWithoutKeyStoresBothPlaceholders)
+{
+    createForms();
+    Form1->show();
+    Form1->Image3Click();
+    EXPECT_FALSE(Form1->isVisible());
+    const QByteArray text = settingsText();
+    EXPECT_TRUE(text.contains("[HKEY_CURRENT_USER\\Software\\Dravomel]"));
+    EXPECT_TRUE(text.contains("\"CPS3\"=\"...\""));
+    EXPECT_TRUE(text.contains("\"Model2\"=\"...\""));
+    EXPECT_FALSE(text.contains("DMpath"));
+}
+
+TEST_F(ShutDown, StoresTheFoldersAsDisplayedAndKeepsTheProgramFolder)
+{
+    writeKeyWithLanguage(50);
+    createForms();
+    Form1->show();
+    Form1->Label6->setText("/new/cps3");
+    Form1->close();
+    const QByteArray text = settingsText();
+    EXPECT_TRUE(text.contains("\"CPS3\"=\"/new/cps3\""));
+    EXPECT_TRUE(text.contains("\"Model2\"=\"/emu/model2\""));
+    EXPECT_TRUE(text.contains("\"DMpath\"=\"" + home.filePath("lang").toLocal8Bit() + "\""));
+}
+
+TEST_F(ShutDown, ClosingASettingsWindowClosesTheHiddenMainWindow)
+{
+    writeKeyWithLanguage(50);
+    createForms();
+    Form1->show();
+    Form1->Image4Click();
+    ASSERT_FALSE(Form1->isVisible());
+    ASSERT_TRUE(Form3->isVisible());
+    Form1->Label7->setText("/picked/model2");
+    Form3->close();
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_TRUE(settingsText().contains("\"Model2\"=\"/picked/model2\""));
+}
+
+TEST_F(ShutDown, ClosingTheModel2WindowStoresTheFoldersToo)
+{
+    createForms();
+    Form1->show();
+    Form1->Label3Click();
+    Form4->close();
+    EXPECT_TRUE(settingsText().contains("\"CPS3\"=\"...\""));
+}
+
+TEST_F(ShutDown, ClosingThePickerOnlyHidesIt)
+{
+    writeKeyWithLanguage(50);
+    createForms();
+    const QByteArray before = settingsText();
+    Form1->show();
+    Form1->Image2Click();
+    ASSERT_TRUE(Form2->isVisible());
+    Form2->close();
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_EQ(settingsText(), before);  // the folders are stored only when the program ends
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The emulator folder picker: an ordinary framed dialog that hands folders
+// to the main window.
+#include "ui_Unit2.h"
+
+#include <QWidget>
+
+class TForm2 : public QWidget, public Ui::TForm2 {
+    Q_OBJECT
+
+public:
+    explicit TForm2(QWidget *parent = nullptr);
+
+    void Button1Click();
+};
+
+extern TForm2 *Form2;

@@ -1,0 +1,132 @@
+#include "components.h"
+
+#include <QBitmap>
+#include <QEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// A click is a left press and a left release over the same control.
+bool startsClick(QMouseEvent *event)
+{
+    return event->button() == Qt::LeftButton;
+}
+
+bool endsClick(QWidget *w, QMouseEvent *event)
+{
+    return event->button() == Qt::LeftButton && w->rect().contains(event->position().toPoint());
+}
+
+} // namespace
+
+TLabel::TLabel(QWidget *parent) : QLabel(parent) {}
+
+void TLabel::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    fitText();
+}
+
+void TLabel::setText(const QString &text)
+{
+    QLabel::setText(text);
+    fitText();
+}
+
+void TLabel::fitText()
+{
+    if (!autoSize_)
+        return;
+    ensurePolished();  // the style sheet may set the font
+    resize(sizeHint());
+}
+
+void TLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitText();
+}
+
+void TLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = startsClick(event);
+    if (!pressed_)
+        QLabel::mousePressEvent(event);
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && endsClick(this, event);
+    pressed_ = false;
+    if (click)
+        emit clicked();
+    else
+        QLabel::mouseReleaseEvent(event);
+}
+
+TImage::TImage(QWidget *parent) : QWidget(parent) {}
+
+void TImage::setPicture(const QString &path)
+{
+    picture_ = path;
+    rebuild();
+}
+
+void TImage::setTransparent(bool on)
+{
+    transparent_ = on;
+    rebuild();
+}
+
+void TImage::setStretch(bool on)
+{
+    stretch_ = on;
+    update();
+}
+
+void TImage::rebuild()
+{
+    drawn_ = QPixmap();
+    if (!picture_.isEmpty()) {
+        const QImage image(picture_);
+        drawn_ = QPixmap::fromImage(image);
+        if (transparent_ && !image.isNull()) {
+            const QColor key = image.pixelColor(0, image.height() - 1);
+            drawn_.setMask(drawn_.createMaskFromColor(key, Qt::MaskInColor));
+        }
+    }
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent *)
+{
+    if (drawn_.isNull())
+        return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), drawn_);
+    } else {
+        painter.drawPixmap(0, 0, drawn_);
+    }
+}
+
+void TImage::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = startsClick(event);
+    if (!pressed_)
+        QWidget::mousePressEvent(event);
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && endsClick(this, event);
+    pressed_ = false;
+    if (click)
+        emit clicked();
+    else
+        QWidget::mouseReleaseEvent(event);
+}

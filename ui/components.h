@@ -1,0 +1,77 @@
+#pragma once
+// The few widget behaviours the windows rely on that plain Qt widgets lack:
+// labels that size to their text and report clicks, and picture areas that
+// catch clicks whether or not they draw a picture.
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+class TLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+
+public:
+    explicit TLabel(QWidget *parent = nullptr);
+
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool on);
+
+    // Hides QLabel::setText so that a self-sizing label follows its text.
+    void setText(const QString &text);
+
+signals:
+    void clicked();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void fitText();
+
+    bool autoSize_ = false;
+    bool pressed_ = false;
+};
+
+class TImage : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
+
+public:
+    explicit TImage(QWidget *parent = nullptr);
+
+    // A resource path such as ":/art/cps3_emblem.png"; empty for an area
+    // that draws nothing and only catches clicks.
+    QString picture() const { return picture_; }
+    void setPicture(const QString &path);
+
+    // Pixels of the colour of the picture's bottom-left pixel are not drawn.
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool on);
+
+    bool stretch() const { return stretch_; }
+    void setStretch(bool on);
+
+    // The picture as drawn (after transparency), for the window's shape.
+    const QPixmap &pixmap() const { return drawn_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void rebuild();
+
+    QString picture_;
+    bool transparent_ = false;
+    bool stretch_ = false;
+    bool pressed_ = false;
+    QPixmap drawn_;
+};

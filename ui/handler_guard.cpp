@@ -1,0 +1,16 @@
+#include "handler_guard.h"
+
+#include "error_box.h"
+
+#include <exception>
+
+void runGuarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &e) {
+        showError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        showError(QStringLiteral("Unexpected error."));
+    }
+}

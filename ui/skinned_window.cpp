@@ -1,0 +1,117 @@
+#include "skinned_window.h"
+
+#include "components.h"
+#include "drag_strip.h"
+
+#include <QBitmap>
+#include <QChildEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity)
+    : QObject(window), window_(window)
+{
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+
+    // The shared look comes first so that the window's own rules, read
+    // later, win over it. The window itself is lime, the art's key colour.
+    const QString self = QLatin1Char('#') + window->objectName();
+    const QString base = QStringLiteral(
+        "%1 { background-color: rgb(0, 255, 0); }\n"
+        "%1, %1 * { font-family: \"Tahoma\"; font-size: 11px; }\n"
+        "QLabel { color: white; background: transparent; }\n"
+        "QLabel:disabled { color: rgb(128, 128, 128); }\n").arg(self);
+    window->setStyleSheet(base + window->styleSheet());
+    window->setAutoFillBackground(true);
+
+    if (!background->pixmap().isNull() && !background->pixmap().mask().isNull())
+        window->setMask(background->pixmap().mask());
+    window->setWindowOpacity(opacity);
+
+    watch(window);
+}
+
+void SkinnedWindow::watch(QObject *object)
+{
+    object->installEventFilter(this);
+    for (QObject *child : object->children())
+        if (child->isWidgetType())
+            watch(child);
+}
+
+void SkinnedWindow::centreOnScreen()
+{
+    if (QScreen *screen = window_->screen()) {
+        const QRect area = screen->geometry();
+        window_->move(area.x() + (area.width() - window_->width()) / 2,
+                      area.y() + (area.height() - window_->height()) / 2);
+    }
+}
+
+bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        if (watched == window_ && !centred_) {
+            centred_ = true;
+            centreOnScreen();
+        }
+        break;
+    case QEvent::ChildAdded: {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        if (child->isWidgetType())
+            watch(child);
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const QPoint local = window_->mapFromGlobal(mouse->globalPosition().toPoint());
+        if (mouse->button() != Qt::LeftButton || !isInDragStrip(local.x(), local.y(), window_->width()))
+            break;
+        QWindow *handle = window_->windowHandle();
+        if (!handle || !handle->startSystemMove()) {
+            // No system move here: follow the pointer ourselves.
+            dragging_ = true;
+            dragOffset_ = mouse->globalPosition().toPoint() - window_->pos();
+        }
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (dragging_) {
+            window_->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - dragOffset_);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (dragging_) {
+            dragging_ = false;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <windowsx.h>
+
+bool WMNCHitTest(QWidget *, void *message, qintptr *result)
+{
+    const MSG *msg = static_cast<const MSG *>(message);
+    if (msg->message != WM_NCHITTEST)
+        return false;
+    *result = DefWindowProc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+    POINT point{GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)};
+    ScreenToClient(msg->hwnd, &point);
+    RECT client;
+    GetClientRect(msg->hwnd, &client);
+    if (isInDragStrip(point.x, point.y, client.right))
+        *result = HTCAPTION;
+    return true;
+}
+#endif

@@ -1,0 +1,36 @@
+#pragma once
+// The look and behaviour shared by the frameless, picture-shaped windows:
+// the background picture gives the window its shape (its key colour is cut
+// out), the window is centred at first show, and a press in the top strip,
+// on the window or on any control in it, moves the window.
+#include <QObject>
+#include <QPoint>
+
+class QWidget;
+class TImage;
+
+class SkinnedWindow : public QObject {
+    Q_OBJECT
+
+public:
+    // Call after the window's layout is loaded; `background` is its Image1.
+    SkinnedWindow(QWidget *window, TImage *background, qreal opacity = 1.0);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void watch(QObject *object);
+    void centreOnScreen();
+
+    QWidget *window_;
+    bool centred_ = false;
+    bool dragging_ = false;
+    QPoint dragOffset_;
+};
+
+#ifdef Q_OS_WIN
+// Answers the system's hit-test message for a skinned window: the default
+// answer, replaced by "caption" inside the drag strip. Returns false for any
+// other message.
+bool WMNCHitTest(QWidget *window, void *message, qintptr *result);
+#endif
