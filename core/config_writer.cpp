@@ -1,0 +1,103 @@
+#include "config_writer.h"
+
+#include "paths.h"
+
+#include <cstddef>
+
+namespace core {
+
+namespace {
+
+struct DrivenLine {
+    std::size_t line;
+    const char *key;
+};
+
+const DrivenLine kCps3Driven[] = {
+    {9, "Dir1"},
+    {13, "ForceSync"},
+    {14, "SoftwareVertexProcessing"},
+    {15, "ForceManaged"},
+    {17, "FilterTilemaps"},
+    {18, "FullScreenWidth"},
+    {19, "FullScreenHeight"},
+};
+
+const DrivenLine kModel2Driven[] = {
+    {8, "Dir1"}, // the template's commented-out sample becomes an active line
+    {12, "Geometrizer"},
+    {13, "SoftwareVertexProcessing"},
+    {15, "Wireframe"},
+    {16, "FakeGouraud"},
+    {19, "FilterTilemaps"},
+    {20, "ForceManaged"},
+    {26, "AutoMip"},
+    {27, "MeshTransparency"},
+};
+
+const std::size_t kBilinearLine = 17;
+const std::size_t kTrilinearLine = 18;
+
+// Tables and values are matched by size at compile time, so a key can never
+// silently go without its value.
+template <std::size_t N>
+void applyThenSave(ConfigTemplate &t, const DrivenLine (&table)[N], const std::string (&values)[N],
+                   const std::string &emulatorFolder, const WriteChunk &write)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        t.replace(table[i].line, std::string(table[i].key) + "=" + values[i]);
+
+    std::string bytes;
+    for (const std::string &line : t.lines()) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    replaceFile(configurationPath(emulatorFolder), bytes, write);
+}
+
+} // namespace
+
+std::string configurationPath(const std::string &emulatorFolder)
+{
+    return inFolder(emulatorFolder, "EMULATOR.INI");
+}
+
+void writeCps3Configuration(ConfigTemplate &t, const Cps3Choices &c,
+                            const std::string &emulatorFolder, const WriteChunk &write)
+{
+    const std::string values[] = {
+        c.romFolder,
+        std::to_string(c.forceSync),
+        std::to_string(c.softwareVertexProcessing),
+        std::to_string(c.forceManaged),
+        std::to_string(c.filterTilemaps),
+        c.fullScreenWidth,
+        c.fullScreenHeight,
+    };
+    applyThenSave(t, kCps3Driven, values, emulatorFolder, write);
+}
+
+void writeModel2Configuration(ConfigTemplate &t, const Model2Choices &c,
+                              const std::string &emulatorFolder, const WriteChunk &write)
+{
+    const std::string values[] = {
+        c.romFolder,
+        std::to_string(c.geometrizer),
+        std::to_string(c.softwareVertexProcessing),
+        std::to_string(c.wireframe),
+        std::to_string(c.fakeGouraud),
+        std::to_string(c.filterTilemaps),
+        std::to_string(c.forceManaged),
+        std::to_string(c.autoMip),
+        std::to_string(c.meshTransparency),
+    };
+    applyThenSave(t, kModel2Driven, values, emulatorFolder, write);
+}
+
+void setFilteringMode(ConfigTemplate &t, FilteringMode mode)
+{
+    t.replace(kBilinearLine, mode == FilteringMode::Bilinear ? "Bilinear=1" : "Bilinear=0");
+    t.replace(kTrilinearLine, mode == FilteringMode::Trilinear ? "Trilinear=1" : "Trilinear=0");
+}
+
+} // namespace core

@@ -1,0 +1,228 @@
+#include "safe_file.h"
+
+#include "errors.h"
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace core {
+
+namespace {
+
+std::string errnoText(int err)
+{
+    return std::strerror(err);
+}
+
+std::string folderOf(const std::string &path)
+{
+    const std::string::size_type slash = path.find_last_of("/\\");
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return path.substr(0, 1);
+    return path.substr(0, slash);
+}
+
+// Letters only, so the name is valid everywhere and never needs quoting.
+std::string randomSuffix()
+{
+    static std::mt19937 generator{std::random_device{}()};
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::uniform_int_distribution<int> pick(0, sizeof letters - 2);
+    std::string suffix(8, 'x');
+    for (char &c : suffix)
+        c = letters[pick(generator)];
+    return suffix;
+}
+
+// The temporary file sits beside the target so the final rename never
+// crosses file systems; the leading dot keeps it out of plain listings.
+std::string temporaryName(const std::string &target)
+{
+    const std::string folder = folderOf(target);
+    const std::string::size_type slash = target.find_last_of("/\\");
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    return folder + (folder == "/" ? "" : "/") + "." + base + "." + randomSuffix() + ".tmp";
+}
+
+// Writes all of `bytes`, going on after short writes and interrupted calls.
+// Returns 0, or the errno of the failure.
+int writeAll(int fd, const std::string &bytes, const WriteChunk &write)
+{
+    const char *data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        errno = 0;
+        const long n = write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno ? errno : EIO;
+        }
+        if (n == 0)
+            return ENOSPC; // no progress: give up rather than spin
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+} // namespace
+
+#ifdef _WIN32
+
+void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write)
+{
+    const WriteChunk chunk = write ? write : [](int fd, const char *data, std::size_t size) -> long {
+        return _write(fd, data, static_cast<unsigned>(size));
+    };
+    struct _stat info;
+    const std::string folder = folderOf(path);
+    if (_stat(folder.c_str(), &info) != 0 || !(info.st_mode & _S_IFDIR))
+        throw FileCreateError(path, "the folder does not exist");
+
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = temporaryName(path);
+        fd = _open(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        throw FileCreateError(path, errnoText(errno));
+
+    int err = writeAll(fd, bytes, chunk);
+    if (err == 0 && _commit(fd) != 0)
+        err = errno;
+    if (_close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0) {
+        _unlink(temp.c_str());
+        throw WriteError(path, errnoText(err));
+    }
+    if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        _unlink(temp.c_str());
+        throw FileCreateError(path, "the file could not be replaced");
+    }
+}
+
+#else
+
+namespace {
+
+// Follows a chain of symbolic links to the file that really gets replaced.
+// A dangling last link is fine: its target is created.
+std::string resolveLinks(const std::string &path)
+{
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info;
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(current.c_str(), &target[0], target.size());
+        if (n < 0)
+            throw FileCreateError(path, errnoText(errno));
+        if (static_cast<std::size_t>(n) >= target.size())
+            throw FileCreateError(path, "a symbolic link changed while it was read");
+        target.resize(static_cast<std::size_t>(n));
+        if (target.empty() || target[0] != '/') {
+            const std::string folder = folderOf(current);
+            target = folder + (folder == "/" ? "" : "/") + target;
+        }
+        current = target;
+    }
+    throw FileCreateError(path, errnoText(ELOOP));
+}
+
+// Best effort: makes the rename itself survive a power cut.
+void syncFolder(const std::string &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write)
+{
+    const WriteChunk chunk = write ? write : [](int fd, const char *data, std::size_t size) -> long {
+        return ::write(fd, data, size);
+    };
+
+    const std::string target = resolveLinks(path);
+    const std::string folder = folderOf(target);
+    struct stat info;
+    if (::stat(folder.c_str(), &info) != 0)
+        throw FileCreateError(path, "folder " + folder + ": " + errnoText(errno));
+    if (!S_ISDIR(info.st_mode))
+        throw FileCreateError(path, folder + " is not a folder");
+
+    bool keepMode = false;
+    mode_t mode = 0;
+    if (::stat(target.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            throw FileCreateError(path, "a folder of that name is in the way");
+        keepMode = true;
+        mode = info.st_mode & 07777;
+    }
+
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = temporaryName(target);
+        // A new file gets 0666 under the umask straight from open(); a
+        // replaced one starts private and gets its old bits below.
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, keepMode ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        throw FileCreateError(path, errnoText(errno));
+
+    if (keepMode && ::fchmod(fd, mode) != 0) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(temp.c_str());
+        throw FileCreateError(path, errnoText(err));
+    }
+
+    int err = writeAll(fd, bytes, chunk);
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        throw WriteError(path, errnoText(err));
+    }
+
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        err = errno;
+        ::unlink(temp.c_str());
+        throw FileCreateError(path, errnoText(err));
+    }
+    syncFolder(folder);
+}
+
+#endif
+
+} // namespace core

@@ -1,0 +1,166 @@
+#include "errors.h"
+#include "safe_file.h"
+#include "scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using filetest::entries;
+using filetest::readBytes;
+using filetest::ScratchFolder;
+using filetest::writeBytes;
+
+namespace {
+
+mode_t modeOf(const std::string &path)
+{
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+}
+
+// Sets the umask for one test and puts the old one back.
+class UmaskGuard {
+public:
+    explicit UmaskGuard(mode_t mask) : old_(::umask(mask)) {}
+    ~UmaskGuard() { ::umask(old_); }
+private:
+    mode_t old_;
+};
+
+// Lets `limit` bytes through, then fails the way a full disk does.
+core::WriteChunk failingAfter(std::size_t limit)
+{
+    auto written = std::make_shared<std::size_t>(0);
+    return [written, limit](int fd, const char *data, std::size_t size) -> long {
+        if (*written >= limit) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const std::size_t n = std::min(size, limit - *written);
+        const long done = ::write(fd, data, n);
+        if (done > 0)
+            *written += static_cast<std::size_t>(done);
+        return done;
+    };
+}
+
+} // namespace
+
+TEST(ReplaceFile, NewFileGetsExactBytesAndModeUnderUmask)
+{
+    ScratchFolder folder;
+    UmaskGuard mask(027);
+    const std::string bytes("a\r\n\0b\r\n", 7);
+    core::replaceFile(folder / "new.ini", bytes);
+    EXPECT_EQ(readBytes(folder / "new.ini"), bytes);
+    EXPECT_EQ(modeOf(folder / "new.ini"), 0640u);
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"new.ini"});
+}
+
+TEST(ReplaceFile, ReplacedFileKeepsItsModeBits)
+{
+    ScratchFolder folder;
+    UmaskGuard mask(022);
+    writeBytes(folder / "f", "a much longer previous content");
+    ASSERT_EQ(::chmod((folder / "f").c_str(), 0604), 0);
+    core::replaceFile(folder / "f", "short");
+    EXPECT_EQ(readBytes(folder / "f"), "short");
+    EXPECT_EQ(modeOf(folder / "f"), 0604u);
+}
+
+TEST(ReplaceFile, ShortAndInterruptedWritesStillWriteEverything)
+{
+    ScratchFolder folder;
+    int calls = 0;
+    const core::WriteChunk stingy = [&calls](int fd, const char *data, std::size_t size) -> long {
+        if (++calls % 2 == 0) {
+            errno = EINTR;
+            return -1;
+        }
+        return ::write(fd, data, std::min<std::size_t>(size, 3));
+    };
+    const std::string bytes = "0123456789abcdefghij";
+    core::replaceFile(folder / "f", bytes, stingy);
+    EXPECT_EQ(readBytes(folder / "f"), bytes);
+    EXPECT_GT(calls, 10);
+}
+
+TEST(ReplaceFile, FailedWriteLeavesPreviousFileWholeAndNoTemporary)
+{
+    ScratchFolder folder;
+    writeBytes(folder / "f", "previous\r\n");
+    try {
+        core::replaceFile(folder / "f", std::string(4096, 'x'), failingAfter(100));
+        FAIL() << "no error raised";
+    } catch (const core::WriteError &e) {
+        EXPECT_EQ(e.path(), folder / "f");
+        EXPECT_NE(std::string(e.what()).find(folder / "f"), std::string::npos);
+    }
+    EXPECT_EQ(readBytes(folder / "f"), "previous\r\n");
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"f"});
+}
+
+TEST(ReplaceFile, NoUsableFolderCreatesNothing)
+{
+    ScratchFolder folder;
+    writeBytes(folder / "plain", "x");
+    for (const std::string &path : {folder / "missing/f", folder / "plain/f"}) {
+        try {
+            core::replaceFile(path, "data");
+            ADD_FAILURE() << "no error raised for " << path;
+        } catch (const core::FileCreateError &e) {
+            EXPECT_EQ(e.path(), path);
+        }
+    }
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"plain"});
+    EXPECT_EQ(readBytes(folder / "plain"), "x");
+}
+
+TEST(ReplaceFile, FolderInTheWayIsACreateErrorAndLeavesNoTemporary)
+{
+    ScratchFolder folder;
+    ASSERT_EQ(::mkdir((folder / "f").c_str(), 0755), 0);
+    EXPECT_THROW(core::replaceFile(folder / "f", "data"), core::FileCreateError);
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"f"});
+}
+
+TEST(ReplaceFile, LinkChainStaysAndItsLastTargetIsReplaced)
+{
+    ScratchFolder folder;
+    ASSERT_EQ(::mkdir((folder / "real").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((folder / "emu").c_str(), 0755), 0);
+    writeBytes(folder / "real/shared.ini", "old");
+    ASSERT_EQ(::chmod((folder / "real/shared.ini").c_str(), 0640), 0);
+    // A relative link to a second link, which points at the real file.
+    ASSERT_EQ(::symlink("../real/shared.ini", (folder / "emu/hop").c_str()), 0);
+    ASSERT_EQ(::symlink("hop", (folder / "emu/EMULATOR.INI").c_str()), 0);
+
+    core::replaceFile(folder / "emu/EMULATOR.INI", "new\r\n");
+
+    char link[64] = {};
+    ASSERT_GT(::readlink((folder / "emu/EMULATOR.INI").c_str(), link, sizeof link - 1), 0);
+    EXPECT_STREQ(link, "hop");
+    ASSERT_GT(::readlink((folder / "emu/hop").c_str(), link, sizeof link - 1), 0);
+    EXPECT_STREQ(link, "../real/shared.ini");
+    EXPECT_EQ(readBytes(folder / "real/shared.ini"), "new\r\n");
+    EXPECT_EQ(modeOf(folder / "real/shared.ini"), 0640u);
+    EXPECT_EQ(entries(folder / "real"), std::vector<std::string>{"shared.ini"});
+    EXPECT_EQ(entries(folder / "emu"), (std::vector<std::string>{"EMULATOR.INI", "hop"}));
+}
+
+TEST(ReplaceFile, DanglingLinkCreatesItsTarget)
+{
+    ScratchFolder folder;
+    ASSERT_EQ(::symlink("target", (folder / "link").c_str()), 0);
+    core::replaceFile(folder / "link", "made");
+    EXPECT_EQ(readBytes(folder / "target"), "made");
+    struct stat info {};
+    ASSERT_EQ(::lstat((folder / "link").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
