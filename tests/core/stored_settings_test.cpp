@@ -1,0 +1,489 @@
+// The stored settings: the key file under $XDG_CONFIG_HOME, read at start and
+// written at exit, and how a store treats everything else in that file.
+#include "errors.h"
+#include "reg_file_hive.h"
+#include "settings_hive.h"
+#include "stored_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kSection[] = "[HKEY_CURRENT_USER\\Software\\Dravomel]";
+
+// Restores an environment variable when it goes out of scope.
+class SavedEnv {
+public:
+    explicit SavedEnv(const char *name) : name_(name)
+    {
+        if (const char *value = std::getenv(name))
+            value_ = value;
+    }
+    ~SavedEnv()
+    {
+        if (value_)
+            ::setenv(name_.c_str(), value_->c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
+    }
+    SavedEnv(const SavedEnv &) = delete;
+    SavedEnv &operator=(const SavedEnv &) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> value_;
+};
+
+class StoredSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "dravomel-settings-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(&pattern[0]), nullptr);
+        folder_ = pattern;
+        ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        keyFolder_ = folder_ + "/Dravomel";
+        file_ = keyFolder_ + "/Dravomel.reg";
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        if (!folder_.empty())
+            fs::remove_all(folder_, ignored);
+    }
+
+    void writeSettings(const std::string &bytes)
+    {
+        fs::create_directories(keyFolder_);
+        std::ofstream out(file_, std::ios::binary);
+        out << bytes;
+        ASSERT_TRUE(out.good()) << "cannot write " << file_;
+    }
+
+    std::string settingsText() const
+    {
+        std::ifstream in(file_, std::ios::binary);
+        EXPECT_TRUE(in.good()) << "cannot read " << file_;
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+
+    // Names in a folder: a leftover temporary file shows up here.
+    static std::vector<std::string> entriesOf(const std::string &dir)
+    {
+        std::vector<std::string> names;
+        for (const auto &entry : fs::directory_iterator(dir))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::vector<std::string> keyFolderEntries() const { return entriesOf(keyFolder_); }
+
+    void store(const std::string &cps3, const std::string &model2)
+    {
+        auto hive = core::currentUserHive();
+        core::storeEmulatorFolders(*hive, cps3, model2);
+    }
+
+    std::unique_ptr<core::SettingsKey> open()
+    {
+        auto hive = core::currentUserHive();
+        return core::openStoredSettings(*hive);
+    }
+
+    SavedEnv savedXdg_{"XDG_CONFIG_HOME"};
+    SavedEnv savedHome_{"HOME"};
+    std::string folder_;
+    std::string keyFolder_;
+    std::string file_;
+};
+
+// --- where the key lives ---
+
+TEST_F(StoredSettingsTest, KeyFileFollowsXdgConfigHomeElseHome)
+{
+    EXPECT_EQ(core::settingsFilePath(), folder_ + "/Dravomel/Dravomel.reg");
+
+    ::setenv("HOME", (folder_ + "/home").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    EXPECT_EQ(core::settingsFilePath(), folder_ + "/home/.config/Dravomel/Dravomel.reg");
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(core::settingsFilePath(), folder_ + "/home/.config/Dravomel/Dravomel.reg");
+}
+
+// --- absent key, first run ---
+
+TEST_F(StoredSettingsTest, AbsentKeyOpensNothingAndCreatesNothing)
+{
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_FALSE(fs::exists(keyFolder_));
+    EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+TEST_F(StoredSettingsTest, FirstStoreCreatesTheFileWithBothFoldersAndNoProgramFolder)
+{
+    store("...", "...");
+    EXPECT_EQ(settingsText(), std::string("REGEDIT4\n\n") + kSection + "\n"
+                                  "\"CPS3\"=\"...\"\n"
+                                  "\"Model2\"=\"...\"\n");
+    EXPECT_EQ(keyFolderEntries(), std::vector<std::string>{"Dravomel.reg"});
+
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("DMpath"), "");
+    EXPECT_EQ(key->readString("CPS3"), "...");
+    EXPECT_EQ(key->readString("Model2"), "...");
+}
+
+TEST_F(StoredSettingsTest, FirstStoreCreatesMissingConfigFolders)
+{
+    const std::string config = folder_ + "/not/yet/there";
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    store("/games/cps3", "/games/m2");
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_TRUE(fs::is_regular_file(config + "/Dravomel/Dravomel.reg"));
+    EXPECT_EQ(key->readString("CPS3"), "/games/cps3");
+    EXPECT_EQ(key->readString("Model2"), "/games/m2");
+}
+
+TEST_F(StoredSettingsTest, UnusableLocationStoresNothingAndReportsNothing)
+{
+    // The config folder is a plain file: the key can be neither read nor made.
+    const std::string blocker = folder_ + "/blocker";
+    std::ofstream(blocker) << "x";
+    ::setenv("XDG_CONFIG_HOME", blocker.c_str(), 1);
+    EXPECT_NO_THROW(store("/a", "/b"));
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_EQ(entriesOf(folder_), std::vector<std::string>{"blocker"});
+
+    // The key file is a folder.
+    ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+    fs::create_directories(file_);
+    EXPECT_NO_THROW(store("/a", "/b"));
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_TRUE(fs::is_directory(file_));
+    EXPECT_TRUE(fs::is_empty(file_));
+}
+
+// --- reading ---
+
+TEST_F(StoredSettingsTest, ReadsAllThreeValuesAndLeavesTheFileAsItWas)
+{
+    const std::string text = std::string("REGEDIT4\n\n") + kSection + "\n"
+                             "\"DMpath\"=\"/usr/share/dravomel\"\n"
+                             "\"CPS3\"=\"/home/ana/emulators/cps3\"\n"
+                             "\"Model2\"=\"...\"\n";
+    writeSettings(text);
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("DMpath"), "/usr/share/dravomel");
+    EXPECT_EQ(key->readString("CPS3"), "/home/ana/emulators/cps3");
+    EXPECT_EQ(key->readString("Model2"), "...");
+    EXPECT_EQ(settingsText(), text);
+}
+
+TEST_F(StoredSettingsTest, MissingValuesReadEmpty)
+{
+    writeSettings(std::string("REGEDIT4\n\n") + kSection + "\n\"DMpath\"=\"/opt/dm\"\n");
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("DMpath"), "/opt/dm");
+    EXPECT_EQ(key->readString("CPS3"), "");
+    EXPECT_EQ(key->readString("Model2"), "");
+}
+
+TEST_F(StoredSettingsTest, EmptyValueReadsEmptyAndIsWrittenBackEmpty)
+{
+    const std::string text = std::string("REGEDIT4\n\n") + kSection + "\n"
+                             "\"DMpath\"=\"/opt/dm\"\n"
+                             "\"CPS3\"=\"\"\n"
+                             "\"Model2\"=\"/games/m2\"\n";
+    writeSettings(text);
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    const std::string cps3 = key->readString("CPS3");
+    EXPECT_EQ(cps3, "");
+    key.reset();
+
+    store(cps3, "/games/m2");
+    EXPECT_EQ(settingsText(), text);
+}
+
+TEST_F(StoredSettingsTest, NonTextValueRaisesRegistryErrorOnRead)
+{
+    const std::vector<std::string> forms{
+        "dword:0000002a",
+        "hex:2f,61,00",
+        "hex(2):2f,00,61,00,00,00",
+        "hex(2):2f,00,61,00,2f,00,62,00,\\\n  63,00,00,00",
+    };
+    for (const std::string &form : forms) {
+        SCOPED_TRACE(form);
+        writeSettings(std::string("REGEDIT4\n\n") + kSection + "\n"
+                      "\"DMpath\"=\"/opt/dm\"\n"
+                      "\"CPS3\"=" + form + "\n"
+                      "\"Model2\"=\"/games/m2\"\n");
+        auto key = open();
+        ASSERT_NE(key, nullptr);
+        EXPECT_EQ(key->readString("DMpath"), "/opt/dm");
+        EXPECT_THROW(key->readString("CPS3"), core::RegistryError);
+        // A continued value does not swallow the value after it.
+        EXPECT_EQ(key->readString("Model2"), "/games/m2");
+    }
+}
+
+TEST_F(StoredSettingsTest, StoreTurnsANonTextValueIntoText)
+{
+    writeSettings(std::string("REGEDIT4\n\n") + kSection + "\n"
+                  "\"CPS3\"=hex(2):2f,00,61,00,\\\n"
+                  "  2f,00,00,00\n"
+                  "\"Model2\"=dword:00000001\n"
+                  "\"Other\"=dword:00000002\n");
+    store("/new/cps3", "/new/m2");
+    EXPECT_EQ(settingsText(), std::string("REGEDIT4\n\n") + kSection + "\n"
+                                  "\"CPS3\"=\"/new/cps3\"\n"
+                                  "\"Model2\"=\"/new/m2\"\n"
+                                  "\"Other\"=dword:00000002\n");
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("CPS3"), "/new/cps3");
+    EXPECT_EQ(key->readString("Model2"), "/new/m2");
+}
+
+// --- storing keeps the rest of the file ---
+
+TEST_F(StoredSettingsTest, StoreChangesOnlyOurTwoValues)
+{
+    writeSettings("REGEDIT4\n"
+                  "\n"
+                  "; written by hand\n"
+                  "[HKEY_CURRENT_USER\\Software\\Other]\n"
+                  "\"CPS3\"=\"not ours\"\n"
+                  "\"Model2\"=\"not ours either\"\n"
+                  "\n"
+                  "[HKEY_CURRENT_USER\\Software\\Dravomel]\n"
+                  "\"DMpath\"=\"/usr/share/dravomel\"\n"
+                  "; window size\n"
+                  "\"Window\"=dword:0000001e\n"
+                  "\"CPS3\"=\"/old/cps3\"\n"
+                  "@=\"default\"\n"
+                  "\"Blob\"=hex:01,02,\\\n"
+                  "  03,04\n"
+                  "\n"
+                  "[HKEY_CURRENT_USER\\Software\\Dravomel\\Sub]\n"
+                  "\"Model2\"=\"sub\"\n");
+    store("/new/cps3", "...");
+    EXPECT_EQ(settingsText(), "REGEDIT4\n"
+                              "\n"
+                              "; written by hand\n"
+                              "[HKEY_CURRENT_USER\\Software\\Other]\n"
+                              "\"CPS3\"=\"not ours\"\n"
+                              "\"Model2\"=\"not ours either\"\n"
+                              "\n"
+                              "[HKEY_CURRENT_USER\\Software\\Dravomel]\n"
+                              "\"DMpath\"=\"/usr/share/dravomel\"\n"
+                              "; window size\n"
+                              "\"Window\"=dword:0000001e\n"
+                              "\"CPS3\"=\"/new/cps3\"\n"
+                              "@=\"default\"\n"
+                              "\"Blob\"=hex:01,02,\\\n"
+                              "  03,04\n"
+                              "\"Model2\"=\"...\"\n"
+                              "\n"
+                              "[HKEY_CURRENT_USER\\Software\\Dravomel\\Sub]\n"
+                              "\"Model2\"=\"sub\"\n");
+    EXPECT_EQ(keyFolderEntries(), std::vector<std::string>{"Dravomel.reg"});
+
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("CPS3"), "/new/cps3");
+    EXPECT_EQ(key->readString("Model2"), "...");
+}
+
+TEST_F(StoredSettingsTest, StoringOnlyOneChangedFolderRewritesTheOther)
+{
+    const std::string before = std::string("REGEDIT4\n\n") + kSection + "\n"
+                               "\"DMpath\"=\"/opt/dm\"\n"
+                               "\"CPS3\"=\"/old\"\n"
+                               "\"Model2\"=\"/games/m2\"\n";
+    writeSettings(before);
+    store("/new", "/games/m2");
+    EXPECT_EQ(settingsText(), std::string("REGEDIT4\n\n") + kSection + "\n"
+                                  "\"DMpath\"=\"/opt/dm\"\n"
+                                  "\"CPS3\"=\"/new\"\n"
+                                  "\"Model2\"=\"/games/m2\"\n");
+}
+
+TEST_F(StoredSettingsTest, NamesCompareCaseInsensitivelyAndKeepTheirSpelling)
+{
+    writeSettings("REGEDIT4\n\n"
+                  "[hkey_current_user\\SOFTWARE\\dravomel]\n"
+                  "\"dmpath\"=\"/opt/dm\"\n"
+                  "\"cps3\"=\"/old/cps3\"\n"
+                  "\"MODEL2\"=\"/old/m2\"\n");
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("DMpath"), "/opt/dm");
+    EXPECT_EQ(key->readString("CPS3"), "/old/cps3");
+    EXPECT_EQ(key->readString("Model2"), "/old/m2");
+    key.reset();
+
+    store("/new/cps3", "/new/m2");
+    EXPECT_EQ(settingsText(), "REGEDIT4\n\n"
+                              "[hkey_current_user\\SOFTWARE\\dravomel]\n"
+                              "\"dmpath\"=\"/opt/dm\"\n"
+                              "\"cps3\"=\"/new/cps3\"\n"
+                              "\"MODEL2\"=\"/new/m2\"\n");
+}
+
+TEST_F(StoredSettingsTest, QuotesAndBackslashesRoundTrip)
+{
+    const std::string cps3 = "C:\\a \"b\"\\";
+    const std::string model2 = "\\\\server\\share;x=[y]";
+    store(cps3, model2);
+    EXPECT_EQ(settingsText(), std::string("REGEDIT4\n\n") + kSection + "\n"
+                                  "\"CPS3\"=\"C:\\\\a \\\"b\\\"\\\\\"\n"
+                                  "\"Model2\"=\"\\\\\\\\server\\\\share;x=[y]\"\n");
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("CPS3"), cps3);
+    EXPECT_EQ(key->readString("Model2"), model2);
+}
+
+TEST_F(StoredSettingsTest, WindowsLineEndsStayWindowsLineEnds)
+{
+    writeSettings(std::string("REGEDIT4\r\n\r\n") + kSection + "\r\n"
+                  "\"DMpath\"=\"C:\\\\Dravomel\"\r\n"
+                  "\"CPS3\"=\"C:\\\\old\"\r\n"
+                  "\r\n");
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("DMpath"), "C:\\Dravomel");
+    EXPECT_EQ(key->readString("CPS3"), "C:\\old");
+    key.reset();
+
+    store("C:\\new", "...");
+    EXPECT_EQ(settingsText(), std::string("REGEDIT4\r\n\r\n") + kSection + "\r\n"
+                                  "\"DMpath\"=\"C:\\\\Dravomel\"\r\n"
+                                  "\"CPS3\"=\"C:\\\\new\"\r\n"
+                                  "\"Model2\"=\"...\"\r\n"
+                                  "\r\n");
+}
+
+TEST_F(StoredSettingsTest, FileWithoutOurKeyGainsItOnlyWhenStoring)
+{
+    const std::string other = "REGEDIT4\r\n"
+                              "\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\Other]\r\n"
+                              "\"CPS3\"=\"not ours\"\r\n"
+                              "\r\n";
+    writeSettings(other);
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_EQ(settingsText(), other);
+
+    store("/c", "/m");
+    EXPECT_EQ(settingsText(), "REGEDIT4\r\n"
+                              "\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\Other]\r\n"
+                              "\"CPS3\"=\"not ours\"\r\n"
+                              "\r\n"
+                              "[HKEY_CURRENT_USER\\Software\\Dravomel]\r\n"
+                              "\"CPS3\"=\"/c\"\r\n"
+                              "\"Model2\"=\"/m\"\r\n");
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("CPS3"), "/c");
+    EXPECT_EQ(key->readString("DMpath"), "");
+}
+
+// --- damaged files and texts the file cannot hold ---
+
+TEST_F(StoredSettingsTest, DamagedFileFailsTheLoadAndIsNeverOverwritten)
+{
+    const std::string section = std::string(kSection) + "\n";
+    const std::vector<std::pair<const char *, std::string>> cases{
+        {"no header", section + "\"CPS3\"=\"/a\"\n"},
+        {"other header", "Windows Registry Editor Version 5.00\n\n" + section + "\"CPS3\"=\"/a\"\n"},
+        {"garbage line", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\"\nthis is not a value\n"},
+        {"unterminated text", "REGEDIT4\n\n" + section + "\"DMpath\"=\"/opt/dm\"\n\"CPS3\"=\"/a\n"},
+        {"text after the quote", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\"b\n"},
+        {"unclosed key name", "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel\n\"CPS3\"=\"/a\"\n"},
+        {"value before any key", "REGEDIT4\n\"CPS3\"=\"/a\"\n\n" + section},
+        {"unknown type", "REGEDIT4\n\n" + section + "\"CPS3\"=qword:1\n"},
+        {"unfinished binary", "REGEDIT4\n\n" + section + "\"Blob\"=hex:01,\\\n"},
+        {"stray carriage return", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\rb\"\n"},
+    };
+    for (const auto &[what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        writeSettings(bytes);
+        EXPECT_THROW(open(), core::RegistryError);
+        EXPECT_NO_THROW(store("/new/cps3", "/new/m2"));
+        EXPECT_EQ(settingsText(), bytes);
+        EXPECT_EQ(keyFolderEntries(), std::vector<std::string>{"Dravomel.reg"});
+    }
+}
+
+TEST_F(StoredSettingsTest, BinaryValueContinuedIntoABlankLine)
+{
+    // A hand-edited file: the continued line is followed by a blank one.
+    // Either the blank line ends the value, or the file counts as damaged and
+    // is then left alone; reading must never run off the line.
+    const std::string text = std::string("REGEDIT4\n\n") + kSection + "\n"
+                             "\"Blob\"=hex:01,\\\n"
+                             "\n"
+                             "\"CPS3\"=\"/a\"\n";
+    writeSettings(text);
+    std::unique_ptr<core::SettingsKey> key;
+    try {
+        key = open();
+    } catch (const core::RegistryError &) {
+        EXPECT_NO_THROW(store("/new", "/m2"));
+        EXPECT_EQ(settingsText(), text);
+        return;
+    }
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("CPS3"), "/a");
+}
+
+TEST_F(StoredSettingsTest, LineBreakInAValueIsRefusedAndTheFileKept)
+{
+    const std::string text = std::string("REGEDIT4\n\n") + kSection + "\n"
+                             "\"DMpath\"=\"/opt/dm\"\n"
+                             "\"CPS3\"=\"/old/cps3\"\n"
+                             "\"Model2\"=\"/old/m2\"\n";
+    writeSettings(text);
+
+    EXPECT_THROW(store("/new\n/cps3", "/new/m2"), core::RegistryError);
+    EXPECT_EQ(settingsText(), text);
+
+    core::RegFileHive hive(file_);
+    auto key = core::openStoredSettings(hive);
+    ASSERT_NE(key, nullptr);
+    for (const std::string &bad : {std::string("a\rb"), std::string("a\r\nb"), std::string("a\0b", 3)}) {
+        EXPECT_THROW(key->writeString("Model2", bad), core::RegistryError);
+        EXPECT_EQ(settingsText(), text);
+    }
+    // The key stays usable: a later good write changes just that value.
+    key->writeString("Model2", "/ok");
+    EXPECT_EQ(settingsText(), std::string("REGEDIT4\n\n") + kSection + "\n"
+                                  "\"DMpath\"=\"/opt/dm\"\n"
+                                  "\"CPS3\"=\"/old/cps3\"\n"
+                                  "\"Model2\"=\"/ok\"\n");
+    EXPECT_EQ(keyFolderEntries(), std::vector<std::string>{"Dravomel.reg"});
+}
+
+} // namespace
