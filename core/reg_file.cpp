@@ -143,7 +143,11 @@ void RegFile::index()
             entry.kind = Kind::String;
         } else if (startsWith(line, pos, "hex:") || startsWith(line, pos, "hex(")) {
             // Long binary values go on over lines that end with a backslash.
-            while (trimRight(lines_[entry.last]).back() == '\\') {
+            auto continues = [this](std::size_t n) {
+                const std::string text = trimRight(lines_[n]);
+                return !text.empty() && text.back() == '\\';
+            };
+            while (continues(entry.last)) {
                 if (++entry.last == lines_.size())
                     damaged(entry.last - 1, "unfinished value");
             }

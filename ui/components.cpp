@@ -2,9 +2,12 @@
 
 #include <QBitmap>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,7 +43,16 @@ void TLabel::fitText()
     if (!autoSize_)
         return;
     ensurePolished();  // the style sheet may set the font
-    resize(sizeHint());
+    // Some fonts draw accents on capitals above their ascent (and cedillas
+    // below their descent). Grow the label by that much so nothing is
+    // clipped, keeping the text itself where the layout put it.
+    const QFontMetrics metrics(font());
+    const QRect ink = metrics.boundingRect(text());
+    const int above = std::max(0, -ink.top() - metrics.ascent());
+    const int below = std::max(0, ink.bottom() + 1 - metrics.descent());
+    const QPoint textTopLeft = pos() + QPoint(0, contentsMargins().top());
+    setContentsMargins(0, above, 0, below);
+    setGeometry(QRect(textTopLeft - QPoint(0, above), sizeHint()));
 }
 
 void TLabel::changeEvent(QEvent *event)

@@ -144,6 +144,16 @@ TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
     EXPECT_GE(Form1->Label1->width(), QFontMetrics(Form1->Label1->font()).horizontalAdvance("line 2"));
     Form1->Label6->setText("");
     EXPECT_LT(Form1->Label6->width(), metrics.horizontalAdvance(longFolder));
+
+    // Accents above capitals and cedillas below stay inside the label, and
+    // the text keeps its place.
+    const QString accented = QString::fromUtf8("Émulateur Ç");
+    Form1->Label1->setText(accented);
+    const QFontMetrics big(Form1->Label1->font());
+    const QRect contents = Form1->Label1->contentsRect();
+    const QRect ink = big.boundingRect(accented).translated(contents.left(), contents.top() + big.ascent());
+    EXPECT_TRUE(Form1->Label1->rect().contains(ink));
+    EXPECT_EQ(Form1->Label1->mapTo(Form1, contents.topLeft()), QPoint(96, 34));
 }
 
 TEST_F(MainWindow, IsShapedByItsArtCentredAndTranslucent)
