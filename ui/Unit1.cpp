@@ -17,7 +17,7 @@ TForm1 *Form1 = nullptr;
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
     setupUi(this);
-    skin_ = new SkinnedWindow(this, Image1, 240.0 / 255.0);
+    new SkinnedWindow(this, Image1, 240.0 / 255.0);  // owned by the window
 
     connect(Image4, &TImage::clicked, this, guarded([this] { Image4Click(); }));
     connect(Label1, &TLabel::clicked, this, guarded([this] { Label1Click(); }));

@@ -7,8 +7,6 @@
 
 #include <QWidget>
 
-class SkinnedWindow;
-
 class TForm1 : public QWidget, public Ui::TForm1 {
     Q_OBJECT
 
@@ -34,9 +32,6 @@ protected:
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 #endif
-
-private:
-    SkinnedWindow *skin_;
 };
 
 extern TForm1 *Form1;

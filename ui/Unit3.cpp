@@ -2,6 +2,7 @@
 
 #include "Unit1.h"
 #include "handler_guard.h"
+#include "skinned_window.h"
 
 #include <QCloseEvent>
 
@@ -10,6 +11,7 @@ TForm3 *Form3 = nullptr;
 TForm3::TForm3(QWidget *parent) : QWidget(parent)
 {
     setupUi(this);
+    new SkinnedWindow(this, Image1);
 }
 
 void TForm3::OpenFromMainWindow()
@@ -28,3 +30,10 @@ void TForm3::closeEvent(QCloseEvent *event)
     runGuarded([this] { FormClose(); });
     event->accept();
 }
+
+#ifdef Q_OS_WIN
+bool TForm3::nativeEvent(const QByteArray &, void *message, qintptr *result)
+{
+    return WMNCHitTest(this, message, result);
+}
+#endif

@@ -18,6 +18,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+#endif
 };
 
 extern TForm3 *Form3;

@@ -2,6 +2,7 @@
 
 #include "Unit1.h"
 #include "handler_guard.h"
+#include "skinned_window.h"
 
 #include <QCloseEvent>
 
@@ -10,6 +11,7 @@ TForm4 *Form4 = nullptr;
 TForm4::TForm4(QWidget *parent) : QWidget(parent)
 {
     setupUi(this);
+    new SkinnedWindow(this, Image1);
 }
 
 void TForm4::OpenFromMainWindow()
@@ -28,3 +30,10 @@ void TForm4::closeEvent(QCloseEvent *event)
     runGuarded([this] { FormClose(); });
     event->accept();
 }
+
+#ifdef Q_OS_WIN
+bool TForm4::nativeEvent(const QByteArray &, void *message, qintptr *result)
+{
+    return WMNCHitTest(this, message, result);
+}
+#endif

@@ -1,0 +1,42 @@
+#include "Unit3.h"
+#include "Unit4.h"
+#include "app_fixture.h"
+
+#include <QScreen>
+#include <QTest>
+
+using SkinnedWindows = AppTest;
+
+TEST_F(SkinnedWindows, SettingsWindowsAreOpaqueShapedAndLime)
+{
+    createForms();
+    for (QWidget *window : {static_cast<QWidget *>(Form3), static_cast<QWidget *>(Form4)}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_DOUBLE_EQ(window->windowOpacity(), 1.0);
+        const QRegion shape = window->mask();
+        for (QPoint corner : {QPoint(0, 0), QPoint(516, 0), QPoint(0, 479), QPoint(516, 479)})
+            EXPECT_FALSE(shape.contains(corner));
+        EXPECT_TRUE(shape.contains(QPoint(19, 0)));  // the top row loses 19 pixels at each end
+        EXPECT_FALSE(shape.contains(QPoint(18, 0)));
+        EXPECT_TRUE(shape.contains(QPoint(258, 240)));
+        window->ensurePolished();
+        EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 255, 0));
+        EXPECT_EQ(window->font().pixelSize(), 11);
+        EXPECT_EQ(window->font().family(), "Tahoma");
+    }
+}
+
+TEST_F(SkinnedWindows, CentredOnlyAtFirstShow)
+{
+    createForms();
+    Form3->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form3));
+    const QRect screen = Form3->screen()->geometry();
+    EXPECT_EQ(Form3->pos(), QPoint(screen.x() + (screen.width() - 517) / 2,
+                                   screen.y() + (screen.height() - 480) / 2));
+    Form3->move(10, 20);
+    Form3->hide();
+    Form3->show();
+    EXPECT_EQ(Form3->pos(), QPoint(10, 20));
+}
