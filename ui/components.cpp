@@ -9,20 +9,19 @@
 
 #include <algorithm>
 
-namespace {
-
-// A click is a left press and a left release over the same control.
-bool startsClick(QMouseEvent *event)
+bool ClickTracker::press(const QMouseEvent *event)
 {
-    return event->button() == Qt::LeftButton;
+    pressed_ = event->button() == Qt::LeftButton;
+    return pressed_;
 }
 
-bool endsClick(QWidget *w, QMouseEvent *event)
+bool ClickTracker::release(const QWidget *control, const QMouseEvent *event)
 {
-    return event->button() == Qt::LeftButton && w->rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+        && control->rect().contains(event->position().toPoint());
+    pressed_ = false;
+    return click;
 }
-
-} // namespace
 
 TLabel::TLabel(QWidget *parent) : QLabel(parent) {}
 
@@ -64,16 +63,13 @@ void TLabel::changeEvent(QEvent *event)
 
 void TLabel::mousePressEvent(QMouseEvent *event)
 {
-    pressed_ = startsClick(event);
-    if (!pressed_)
+    if (!click_.press(event))
         QLabel::mousePressEvent(event);
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = pressed_ && endsClick(this, event);
-    pressed_ = false;
-    if (click)
+    if (click_.release(this, event))
         emit clicked();
     else
         QLabel::mouseReleaseEvent(event);
@@ -128,16 +124,13 @@ void TImage::paintEvent(QPaintEvent *)
 
 void TImage::mousePressEvent(QMouseEvent *event)
 {
-    pressed_ = startsClick(event);
-    if (!pressed_)
+    if (!click_.press(event))
         QWidget::mousePressEvent(event);
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = pressed_ && endsClick(this, event);
-    pressed_ = false;
-    if (click)
+    if (click_.release(this, event))
         emit clicked();
     else
         QWidget::mouseReleaseEvent(event);

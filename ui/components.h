@@ -6,6 +6,20 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QMouseEvent;
+
+// A click is a left press and a left release over the same control.
+class ClickTracker {
+public:
+    // True when the press may start a click; the control then takes it.
+    bool press(const QMouseEvent *event);
+    // True when the release ends a click that started on `control`.
+    bool release(const QWidget *control, const QMouseEvent *event);
+
+private:
+    bool pressed_ = false;
+};
+
 class TLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
@@ -31,7 +45,7 @@ private:
     void fitText();
 
     bool autoSize_ = false;
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 class TImage : public QWidget {
@@ -72,6 +86,6 @@ private:
     QString picture_;
     bool transparent_ = false;
     bool stretch_ = false;
-    bool pressed_ = false;
+    ClickTracker click_;
     QPixmap drawn_;
 };

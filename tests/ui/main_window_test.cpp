@@ -65,6 +65,15 @@ TEST_F(MainWindow, EmblemAndLinkOpenTheSameSettingsWindow)
     EXPECT_EQ(byModel2Link, "main 0, picker 0, cps3 0, model2 1, errors []");
 }
 
+TEST_F(MainWindow, PressReleasedAwayFromTheEmblemOpensNothing)
+{
+    start();
+    QTest::mousePress(Form1->Image4, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    QTest::mouseRelease(Form1->Image4, Qt::LeftButton, Qt::NoModifier, QPoint(30, 120));
+    QTest::mouseClick(Form1->Label1, Qt::RightButton);
+    EXPECT_EQ(outcome(errors), "main 1, picker 0, cps3 0, model2 0, errors []");
+}
+
 TEST_F(MainWindow, FolderAreaShowsOnePickerAndSetsItsTextsEachTime)
 {
     start();
