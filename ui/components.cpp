@@ -23,7 +23,11 @@ bool ClickTracker::release(const QWidget *control, const QMouseEvent *event)
     return click;
 }
 
-TLabel::TLabel(QWidget *parent) : QLabel(parent) {}
+TLabel::TLabel(QWidget *parent) : QLabel(parent)
+{
+    // Folder names and language lines are shown as they are, never as markup.
+    setTextFormat(Qt::PlainText);
+}
 
 void TLabel::setAutoSize(bool on)
 {

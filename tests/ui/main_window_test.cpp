@@ -151,6 +151,8 @@ TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
     const QFontMetrics metrics(Form1->Label6->font());
     EXPECT_GE(Form1->Label6->width(), metrics.horizontalAdvance(longFolder));
     EXPECT_GE(Form1->Label1->width(), QFontMetrics(Form1->Label1->font()).horizontalAdvance("line 2"));
+    Form1->Label6->setText("<b>not bold</b>");
+    EXPECT_GE(Form1->Label6->width(), metrics.horizontalAdvance("<b>not bold</b>"));
     Form1->Label6->setText("");
     EXPECT_LT(Form1->Label6->width(), metrics.horizontalAdvance(longFolder));
 
