@@ -2,12 +2,11 @@
 // errors windows rely on when a file or a line is missing.
 #include "errors.h"
 #include "language_table.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,26 +16,11 @@ using Lines = std::vector<std::string>;
 
 class LanguageTableTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dravomel-lang-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(&pattern[0]), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        if (!folder_.empty())
-            std::filesystem::remove_all(folder_, ignored);
-    }
-
     // Writes `bytes` as the language file and returns its path.
     std::string writeFile(const std::string &bytes, const std::string &name = "LNGFILE")
     {
-        const std::string path = folder_ + "/" + name;
-        std::ofstream out(path, std::ios::binary);
-        out << bytes;
-        EXPECT_TRUE(out.good()) << "cannot write " << path;
+        const std::string path = scratch_ / name;
+        filetest::writeBytes(path, bytes);
         return path;
     }
 
@@ -51,7 +35,8 @@ protected:
         return lines;
     }
 
-    std::string folder_;
+    filetest::ScratchFolder scratch_;
+    const std::string folder_ = scratch_.path();
 };
 
 TEST_F(LanguageTableTest, UnixAndWindowsLineEndsGiveTheSameTable)

@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "reg_file_hive.h"
 #include "settings_hive.h"
+#include "scratch_folder.h"
 #include "stored_settings.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,49 +48,17 @@ private:
 
 class StoredSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "dravomel-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(&pattern[0]), nullptr);
-        folder_ = pattern;
-        ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
-        keyFolder_ = folder_ + "/Dravomel";
-        file_ = keyFolder_ + "/Dravomel.reg";
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        if (!folder_.empty())
-            fs::remove_all(folder_, ignored);
-    }
+    void SetUp() override { ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1); }
 
     void writeSettings(const std::string &bytes)
     {
         fs::create_directories(keyFolder_);
-        std::ofstream out(file_, std::ios::binary);
-        out << bytes;
-        ASSERT_TRUE(out.good()) << "cannot write " << file_;
+        filetest::writeBytes(file_, bytes);
     }
 
-    std::string settingsText() const
-    {
-        std::ifstream in(file_, std::ios::binary);
-        EXPECT_TRUE(in.good()) << "cannot read " << file_;
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    std::string settingsText() const { return filetest::readBytes(file_); }
 
-    // Names in a folder: a leftover temporary file shows up here.
-    static std::vector<std::string> entriesOf(const std::string &dir)
-    {
-        std::vector<std::string> names;
-        for (const auto &entry : fs::directory_iterator(dir))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    std::vector<std::string> keyFolderEntries() const { return entriesOf(keyFolder_); }
+    std::vector<std::string> keyFolderEntries() const { return filetest::entries(keyFolder_); }
 
     void store(const std::string &cps3, const std::string &model2)
     {
@@ -106,9 +74,10 @@ protected:
 
     SavedEnv savedXdg_{"XDG_CONFIG_HOME"};
     SavedEnv savedHome_{"HOME"};
-    std::string folder_;
-    std::string keyFolder_;
-    std::string file_;
+    filetest::ScratchFolder scratch_;
+    const std::string folder_ = scratch_.path();
+    const std::string keyFolder_ = folder_ + "/Dravomel";
+    const std::string file_ = keyFolder_ + "/Dravomel.reg";
 };
 
 // --- where the key lives ---
@@ -168,7 +137,7 @@ TEST_F(StoredSettingsTest, UnusableLocationStoresNothingAndReportsNothing)
     ::setenv("XDG_CONFIG_HOME", blocker.c_str(), 1);
     EXPECT_NO_THROW(store("/a", "/b"));
     EXPECT_EQ(open(), nullptr);
-    EXPECT_EQ(entriesOf(folder_), std::vector<std::string>{"blocker"});
+    EXPECT_EQ(filetest::entries(folder_), std::vector<std::string>{"blocker"});
 
     // The key file is a folder.
     ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
