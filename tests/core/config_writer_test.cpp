@@ -197,26 +197,46 @@ TEST(ConfigWriter, Model2PresetsGiveTheExactFile)
 
 TEST(ConfigWriter, ValuesAreWrittenAsGiven)
 {
+    // Every key gets a value of its own, so two keys swapped show.
     ScratchFolder folder;
     core::ConfigTemplate cps3 = core::ConfigTemplate::cps3();
     core::Cps3Choices c = cps3Presets(folder.path());
+    c.forceSync = 2;
+    c.softwareVertexProcessing = 0;
     c.forceManaged = -1;
+    c.filterTilemaps = 1;
     c.fullScreenWidth = "wide";
     c.fullScreenHeight = "";
     core::writeCps3Configuration(cps3, c, folder.path());
     std::vector<std::string> lines = savedLines(folder.path());
     ASSERT_EQ(lines.size(), 31u);
+    EXPECT_EQ(lines.at(13), "ForceSync=2");
+    EXPECT_EQ(lines.at(14), "SoftwareVertexProcessing=0");
     EXPECT_EQ(lines.at(15), "ForceManaged=-1");
+    EXPECT_EQ(lines.at(17), "FilterTilemaps=1");
     EXPECT_EQ(lines.at(18), "FullScreenWidth=wide");
     EXPECT_EQ(lines.at(19), "FullScreenHeight=");
 
     core::ConfigTemplate model2 = core::ConfigTemplate::model2();
-    core::writeModel2Configuration(model2, core::Model2Choices(), folder.path());
+    core::Model2Choices m;
+    m.geometrizer = 0;
+    m.softwareVertexProcessing = 1;
+    m.wireframe = 2;
+    m.fakeGouraud = 3;
+    m.filterTilemaps = 4;
+    m.forceManaged = 5;
+    m.autoMip = 6;
+    m.meshTransparency = -1; // no entry selected
+    core::writeModel2Configuration(model2, m, folder.path());
     lines = savedLines(folder.path());
     ASSERT_EQ(lines.size(), 66u);
     EXPECT_EQ(lines.at(8), "Dir1=");
-    for (std::size_t n : {12, 13, 15, 16, 19, 20, 26, 27})
-        EXPECT_EQ(lines.at(n).substr(lines.at(n).find('=')), "=-1") << "line " << n;
+    const std::vector<std::string> driven = {
+        "Geometrizer=0", "SoftwareVertexProcessing=1", "Wireframe=2", "FakeGouraud=3",
+        "FilterTilemaps=4", "ForceManaged=5", "AutoMip=6", "MeshTransparency=-1"};
+    const std::size_t at[] = {12, 13, 15, 16, 19, 20, 26, 27};
+    for (std::size_t i = 0; i < driven.size(); ++i)
+        EXPECT_EQ(lines.at(at[i]), driven[i]);
 }
 
 TEST(ConfigWriter, EmptyEmulatorFolderStartsAtTheRoot)
