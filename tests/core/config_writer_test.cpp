@@ -1,3 +1,4 @@
+#include "code_page.h"
 #include "config_writer.h"
 #include "errors.h"
 #include "scratch_folder.h"
@@ -6,7 +7,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <optional>
 #include <unistd.h>
+#include <utility>
 
 using filetest::entries;
 using filetest::readBytes;
@@ -168,6 +172,34 @@ std::vector<std::string> savedLines(const std::string &folder)
     return lines;
 }
 
+// The variables that choose the code page: all unset for one test, then put
+// back as they were.
+class CodePageEnvironment {
+public:
+    CodePageEnvironment()
+    {
+        for (const char *name : kNames) {
+            const char *value = std::getenv(name);
+            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+            ::unsetenv(name);
+        }
+    }
+    ~CodePageEnvironment()
+    {
+        for (const auto &[name, value] : saved_) {
+            if (value)
+                ::setenv(name, value->c_str(), 1);
+            else
+                ::unsetenv(name);
+        }
+    }
+    void set(const char *name, const char *value) { ::setenv(name, value, 1); }
+
+private:
+    static constexpr const char *kNames[] = {"DRAVOMEL_CODEPAGE", "LC_ALL", "LC_CTYPE", "LANG"};
+    std::vector<std::pair<const char *, std::optional<std::string>>> saved_;
+};
+
 } // namespace
 
 TEST(ConfigWriter, Cps3PresetsGiveTheExactFile)
@@ -324,4 +356,72 @@ TEST(ConfigWriter, FailedSaveKeepsThePreviousFile)
     EXPECT_EQ(readBytes(folder / "EMULATOR.INI"), previous);
     EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
     EXPECT_EQ(t.line(12), "Geometrizer=1");
+}
+
+TEST(ConfigWriter, CodePageIsTheOneWineTakesForTheLocale)
+{
+    const std::pair<const char *, const char *> locales[] = {
+        {"C", "1252"},         {"fr_FR.UTF-8", "1252"}, {"pl_PL.UTF-8", "1250"},
+        {"sr_RS@latin", "1250"}, {"ru_RU.UTF-8", "1251"}, {"ja_JP.UTF-8", "932"},
+        {"zh_CN.UTF-8", "936"}, {"zh_TW.UTF-8", "950"},
+    };
+    for (const auto &[locale, codePage] : locales)
+        EXPECT_EQ(core::codePageOfLocale(locale), codePage) << locale;
+
+    CodePageEnvironment env;
+    EXPECT_EQ(core::emulatorCodePage(), "1252");
+    env.set("LANG", "ru_RU.UTF-8");
+    env.set("LC_CTYPE", "el_GR.UTF-8");
+    EXPECT_EQ(core::emulatorCodePage(), "1253");
+    env.set("LC_ALL", "tr_TR.UTF-8");
+    EXPECT_EQ(core::emulatorCodePage(), "1254");
+    env.set("DRAVOMEL_CODEPAGE", "1257");
+    EXPECT_EQ(core::emulatorCodePage(), "1257");
+}
+
+TEST(ConfigWriter, TextsAreWrittenInTheEmulatorsCodePage)
+{
+    CodePageEnvironment env;
+    env.set("LANG", "fr_FR.UTF-8");
+    ScratchFolder folder;
+    core::ConfigTemplate t = core::ConfigTemplate::cps3();
+    core::Cps3Choices c = cps3Presets(folder.path());
+    c.romFolder = "/home/ana/Téléchargements/roms";
+    c.fullScreenWidth = "800×600";
+    c.fullScreenHeight = "\xE9"; // not UTF-8: already in the code page
+    core::writeCps3Configuration(t, c, folder.path());
+    std::vector<std::string> lines = savedLines(folder.path());
+    EXPECT_EQ(lines.at(9), "Dir1=/home/ana/T\xE9l\xE9" "chargements/roms");
+    EXPECT_EQ(lines.at(18), "FullScreenWidth=800\xD7" "600");
+    EXPECT_EQ(lines.at(19), "FullScreenHeight=\xE9");
+
+    env.set("DRAVOMEL_CODEPAGE", "1251");
+    c.romFolder = "/home/ana/Загрузки";
+    c.fullScreenWidth = "800";
+    core::writeCps3Configuration(t, c, folder.path());
+    EXPECT_EQ(savedLines(folder.path()).at(9), "Dir1=/home/ana/\xC7\xE0\xE3\xF0\xF3\xE7\xEA\xE8");
+}
+
+TEST(ConfigWriter, TextTheCodePageCannotHoldChangesNothing)
+{
+    CodePageEnvironment env;
+    env.set("LANG", "fr_FR.UTF-8");
+    ScratchFolder folder;
+    const std::string previous = "Dir1=/old\r\n";
+    writeBytes(folder / "EMULATOR.INI", previous);
+    core::ConfigTemplate t = core::ConfigTemplate::cps3();
+    core::Cps3Choices c = cps3Presets(folder.path());
+    c.romFolder = "/home/ana/Загрузки/roms";
+    try {
+        core::writeCps3Configuration(t, c, folder.path());
+        FAIL() << "no error raised";
+    } catch (const core::WriteError &e) {
+        EXPECT_EQ(e.path(), folder / "EMULATOR.INI");
+        const std::string message = e.what();
+        EXPECT_NE(message.find(c.romFolder), std::string::npos) << message;
+        EXPECT_NE(message.find("1252"), std::string::npos) << message;
+    }
+    EXPECT_EQ(readBytes(folder / "EMULATOR.INI"), previous);
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
+    EXPECT_EQ(t.line(9), core::ConfigTemplate::cps3().line(9));
 }
