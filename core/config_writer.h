@@ -28,7 +28,8 @@ std::string configurationPath(const std::string &emulatorFolder);
 // Replace the driven lines of `t`, then save all of it. Texts are written in
 // the emulators' code page (see code_page.h); one it cannot hold is a
 // WriteError before anything changes. On FileCreateError or WriteError while
-// saving the replacements stay in `t`; the previous file is untouched either way.
+// saving the replacements stay in `t`, and the previous file is kept as
+// replaceFile() promises.
 void writeCps3Configuration(ConfigTemplate &t, const Cps3Choices &c,
                             const std::string &emulatorFolder,
                             const WriteChunk &write = WriteChunk());

@@ -236,7 +236,8 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
     if (exists) {
         // Root may keep both; a user only a group it belongs to. Ownership
         // first, since a change of owner clears the set-id bits.
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0
+            && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
             // Not allowed: the file becomes the user's own, as a new one would.
         }
         if (::fchmod(fd, old.st_mode & 07777) != 0) {

@@ -250,15 +250,7 @@ TEST(ConfigWriter, ValuesAreWrittenAsGiven)
     EXPECT_EQ(lines.at(19), "FullScreenHeight=");
 
     core::ConfigTemplate model2 = core::ConfigTemplate::model2();
-    core::Model2Choices m;
-    m.geometrizer = 0;
-    m.softwareVertexProcessing = 1;
-    m.wireframe = 2;
-    m.fakeGouraud = 3;
-    m.filterTilemaps = 4;
-    m.forceManaged = 5;
-    m.autoMip = 6;
-    m.meshTransparency = -1; // no entry selected
+    const core::Model2Choices m{"", 0, 1, 2, 3, 4, 5, 6, -1};
     core::writeModel2Configuration(model2, m, folder.path());
     lines = savedLines(folder.path());
     ASSERT_EQ(lines.size(), 66u);
