@@ -1,0 +1,190 @@
+// Each piece of work the program does on a large input or on the disk, timed
+// beside the plain system calls that do the same work: the ratio between the
+// two says how much the program adds.
+#include "config_writer.h"
+#include "language_table.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const long kLanguageLines = 1000000;
+
+// One figure the program must stay close to its floor on.
+struct Pair {
+    std::string title, ours, floor;
+    double goal;
+};
+
+std::vector<Pair> &pairs()
+{
+    static std::vector<Pair> all;
+    return all;
+}
+
+std::string scratch;
+
+// Disk flushes and page-cache reads are waited for, not computed: wall time.
+template <typename Body>
+void add(const std::string &name, Body body)
+{
+    benchmark::RegisterBenchmark(name.c_str(), body)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+std::string readAll(const std::string &path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw std::runtime_error("cannot open " + path);
+    struct stat info;
+    ::fstat(fd, &info);
+    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, &bytes[done], bytes.size() - done);
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(done);
+    return bytes;
+}
+
+void writeAndSync(const std::string &path, const std::string &bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())
+        || ::fsync(fd) != 0 || ::close(fd) != 0)
+        throw std::runtime_error("cannot write " + path);
+}
+
+// Language lines of the lengths a real file has, in French and English.
+std::string languageFile()
+{
+    const std::string path = scratch + "/LNGFILE";
+    std::ofstream out(path, std::ios::binary);
+    const char *const samples[] = {"Choix de l'\xc3\xa9mulateur", "Configurer le CPS3",
+                                   "Dossier des ROMs", "Enregistrer", "Quitter",
+                                   "Choose the emulator to configure", "OK", ""};
+    for (long i = 0; i < kLanguageLines; ++i)
+        out << samples[i % 8] << ' ' << i << "\r\n";
+    return path;
+}
+
+void registerLanguageLoad()
+{
+    const std::string path = languageFile();
+    add("language load", [path](benchmark::State &state) {
+        for (auto _ : state) {
+            core::LanguageTable table;
+            table.load(path);
+            benchmark::DoNotOptimize(table.count());
+        }
+    });
+    add("read the file", [path](benchmark::State &state) {
+        for (auto _ : state)
+            benchmark::DoNotOptimize(readAll(path).size());
+    });
+    pairs().push_back({"language load (1,000,000 lines)", "language load", "read the file", 3.0});
+}
+
+void registerSave()
+{
+    const std::string folder = scratch + "/cps3";
+    fs::create_directory(folder);
+    core::Cps3Choices choices;
+    choices.romFolder = folder + "/roms";
+    choices.forceSync = 1;
+    choices.softwareVertexProcessing = 0;
+    choices.forceManaged = 1;
+    choices.filterTilemaps = 0;
+    choices.fullScreenWidth = "1024";
+    choices.fullScreenHeight = "768";
+    core::ConfigTemplate cps3 = core::ConfigTemplate::cps3();
+    core::writeCps3Configuration(cps3, choices, folder);
+    const std::string path = core::configurationPath(folder);
+    const std::string bytes = readAll(path);
+
+    add("save EMULATOR.INI", [=](benchmark::State &state) {
+        core::ConfigTemplate t = core::ConfigTemplate::cps3();
+        for (auto _ : state)
+            core::writeCps3Configuration(t, choices, folder);
+    });
+    add("write + fsync", [=](benchmark::State &state) {
+        for (auto _ : state)
+            writeAndSync(path, bytes);
+    });
+    pairs().push_back({"save EMULATOR.INI", "save EMULATOR.INI", "write + fsync", 1.5});
+}
+
+// Prints as usual, and keeps each benchmark's median for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &reports) override
+    {
+        ConsoleReporter::ReportRuns(reports);
+        for (const Run &run : reports)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> medians;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Defaults that the command line may override: alternating repetitions,
+    // and only their summaries printed.
+    std::vector<char *> args(argv, argv + argc);
+    char repetitions[] = "--benchmark_repetitions=9";
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    char aggregates[] = "--benchmark_report_aggregates_only=true";
+    args.insert(args.begin() + 1, {repetitions, interleave, aggregates});
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+        return 2;
+
+    const char *tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/dravomel-bench.XXXXXX";
+    if (!::mkdtemp(&pattern[0])) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    scratch = pattern;
+
+    registerLanguageLoad();
+    registerSave();
+
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    fs::remove_all(scratch);
+
+    std::printf("\n");
+    for (const Pair &p : pairs()) {
+        if (!reporter.medians.count(p.ours) || !reporter.medians.count(p.floor))
+            continue;
+        std::printf("%-34s ratio %5.2f  (goal <= %.1f)\n", p.title.c_str(),
+                    reporter.medians[p.ours] / reporter.medians[p.floor], p.goal);
+    }
+    return 0;
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds a Release build into ./build-bench and prints how close Dravomel
+# stays to the floor of what it does: start-up and peak memory against a bare
+# Qt Widgets window, and the big-input and disk work against the plain system
+# calls. Options: --runs N (starts per program, default 21).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=21
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --runs) runs="$2"; shift 2 ;;
+        *) echo "usage: $0 [--runs N]" >&2; exit 2 ;;
+    esac
+done
+
+scripts/install-deps.sh
+# Only the benchmarks need these, so the test run does not install them.
+extra=()
+for p in libbenchmark-dev libxcb-damage0-dev; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || extra+=("$p")
+done
+if [ ${#extra[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Run this as root first:" >&2
+        echo "  apt-get update && apt-get install -y ${extra[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${extra[@]}"
+fi
+
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DDRAVOMEL_BUILD_TESTS=OFF -DDRAVOMEL_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build build-bench --parallel "$(nproc)" >/dev/null
+
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
+     "load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+
+# Dravomel starts as an installed copy would: with stored settings whose
+# program folder holds a language file. Its own settings are left alone.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+mkdir -p "$home/Dravomel"
+printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel]\n"DMpath"="%s"\n' \
+       "$PWD/resources/lang/fr" > "$home/Dravomel/Dravomel.reg"
+
+mkdir -m 700 "$home/runtime"
+
+XDG_CONFIG_HOME="$home" XDG_RUNTIME_DIR="$home/runtime" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+    build-bench/benchmarks/first_frame --runs "$runs" \
+    "$PWD/build-bench/app/dravomel" "$PWD/build-bench/benchmarks/bare_window"
+echo
+build-bench/benchmarks/dravomel_bench
