@@ -137,6 +137,7 @@ void registerSave()
 // Prints as usual, and keeps each benchmark's median for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(::isatty(1) ? OO_Defaults : OO_Tabular) {}
     void ReportRuns(const std::vector<Run> &reports) override
     {
         ConsoleReporter::ReportRuns(reports);

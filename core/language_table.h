@@ -8,21 +8,22 @@ namespace core {
 
 class LanguageTable {
 public:
-    // Replaces the table with the lines of the file at `path`.
+    // Replaces the table with the lines of the file at `path`. Lines end at
+    // CR, LF or CR LF; a break at the very end adds no empty line, and a NUL
+    // byte ends the text.
     // Throws FileOpenError if the file cannot be read; the table is then empty.
     void load(const std::string &path);
 
     // The text of line n; throws ListIndexError if there is no such line.
-    const std::string &line(long n) const;
+    std::string line(long n) const;
 
-    std::size_t count() const { return lines_.size(); }
-
-    // Splits text at CR, LF or CR LF. A break at the very end adds no empty
-    // line, and a NUL byte ends the text.
-    static std::vector<std::string> splitLines(const std::string &text);
+    std::size_t count() const { return starts_.size(); }
 
 private:
-    std::vector<std::string> lines_;
+    // The file's bytes and where each line starts in them: one buffer rather
+    // than a string per line keeps loading a large file close to reading it.
+    std::string text_;
+    std::vector<std::size_t> starts_;
 };
 
 } // namespace core

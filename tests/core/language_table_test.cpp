@@ -54,6 +54,10 @@ TEST_F(LanguageTableTest, CarriageReturnAloneEndsALine)
     EXPECT_EQ(loadLines("one\rtwo\rthree\r"), (Lines{"one", "two", "three"}));
     // Mixed breaks in one file; LF then CR is two breaks, CR then LF is one.
     EXPECT_EQ(loadLines("a\rb\nc\r\nd\n\re"), (Lines{"a", "b", "c", "d", "", "e"}));
+    // The same past a 16-byte block, with a CR LF split across its edge.
+    const std::string fifteen(15, 'x');
+    EXPECT_EQ(loadLines(fifteen + "\r\na\rb\nc\r\nd\n\re"),
+              (Lines{fifteen, "a", "b", "c", "d", "", "e"}));
 }
 
 TEST_F(LanguageTableTest, FinalBreakAddsNoLineButBlankLinesAreKept)
