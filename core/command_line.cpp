@@ -18,13 +18,14 @@ namespace core {
 
 namespace {
 
-enum Status { kDone = 0, kFailed = 1, kBadCommandLine = 2 };
+enum Status { kDone = 0, kFailed = 1, kBadInput = 2 };
 
 const char kUsage[] = R"(Usage:
   dravomel                                 start the windows
   dravomel write cps3 FOLDER [OPTIONS]     write FOLDER/EMULATOR.INI for the CPS3 emulator
   dravomel write model2 FOLDER [OPTIONS]   write FOLDER/EMULATOR.INI for the Model 2 emulator
-  dravomel check-language FILE             show where each line of a language file is shown
+  dravomel check-language FILE             list where each line of a language file is shown
+                                           and which lines are missing
   dravomel --help | --version
 
 write starts from the settings window's presets, and each option changes one
@@ -49,10 +50,11 @@ choice. Options are also accepted as --name=VALUE.
     --filter-tilemaps 0|1                (preset 0; always 0 unless bilinear)
 
 Exit status: 0 done; 1 the file could not be written, or the language file is
-incomplete; 2 a bad command line, and nothing was written.
+incomplete; 2 bad input (an unknown option, a value out of range, a missing
+folder or file), and nothing was written.
 )";
 
-// A mistake in the command line itself; nothing has been written.
+// Bad input on the command line; nothing has been written.
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -262,7 +264,7 @@ CommandResult writeModel2(const std::vector<std::string> &args)
     return written(folder);
 }
 
-CommandResult write(const std::vector<std::string> &args)
+CommandResult runWrite(const std::vector<std::string> &args)
 {
     const std::string emulator = args.size() > 1 ? args[1] : "";
     if (isHelp(emulator))
@@ -283,7 +285,7 @@ std::string lineRange(long first, long last)
 }
 
 // One row per line the windows use: where it is shown, then its text.
-CommandResult checkLanguage(const std::vector<std::string> &args)
+CommandResult runCheckLanguage(const std::vector<std::string> &args)
 {
     const std::string command = "check-language";
     const ParsedArgs parsed = parseArgs(args, 1, {}, command);
@@ -335,12 +337,12 @@ CommandResult runCommandLine(const std::vector<std::string> &args)
         if (command == "--version")
             return {kDone, "dravomel " DRAVOMEL_VERSION "\n", ""};
         if (command == "write")
-            return write(args);
+            return runWrite(args);
         if (command == "check-language")
-            return checkLanguage(args);
+            return runCheckLanguage(args);
         throw UsageError("unknown command '" + command + "'; see dravomel --help");
     } catch (const UsageError &e) {
-        return {kBadCommandLine, "", "dravomel: " + std::string(e.what()) + "\n"};
+        return {kBadInput, "", "dravomel: " + std::string(e.what()) + "\n"};
     } catch (const std::exception &e) {
         return {kFailed, "", "dravomel: " + std::string(e.what()) + "\n"};
     }

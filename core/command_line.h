@@ -9,7 +9,8 @@ namespace core {
 
 struct CommandResult {
     // 0 done; 1 the file could not be written, or the language file is
-    // incomplete; 2 a bad command line, and nothing was written.
+    // incomplete; 2 bad input (unknown option, value out of range, missing
+    // folder or file), and nothing was written.
     int status = 0;
     std::string out; // for standard output
     std::string err; // for standard error, one line

@@ -2,6 +2,7 @@
 // writes nothing, and the language file check.
 #include "command_line.h"
 #include "config_goldens.h"
+#include "language_table.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -35,16 +36,6 @@ std::string changed(std::string text, const std::vector<std::pair<std::string, s
             text.replace(at, from.size(), to);
     }
     return text;
-}
-
-std::vector<std::string> outputLines(const std::string &out)
-{
-    std::vector<std::string> lines;
-    std::size_t from = 0;
-    for (std::size_t at; (at = out.find('\n', from)) != std::string::npos; from = at + 1)
-        lines.push_back(out.substr(from, at - from));
-    EXPECT_EQ(from, out.size()) << "output does not end with a line break";
-    return lines;
 }
 
 } // namespace
@@ -167,7 +158,7 @@ TEST(CommandLine, ShippedLanguageFilesAreComplete)
         const std::string path = DRAVOMEL_SOURCE_DIR "/resources/lang/" + language + "/LNGFILE";
         const core::CommandResult result = run({"check-language", path});
         EXPECT_EQ(result.status, 0);
-        const std::vector<std::string> lines = outputLines(result.out);
+        const std::vector<std::string> lines = core::LanguageTable::splitLines(result.out);
         ASSERT_EQ(lines.size(), 51u);
         EXPECT_EQ(lines.back(), path + ": complete");
         EXPECT_EQ(result.out.find("MISSING"), std::string::npos);
@@ -184,7 +175,7 @@ TEST(CommandLine, CheckLanguageShowsWhereEachLineGoesAndWhatIsMissing)
 
     const core::CommandResult result = run({"check-language", folder / "LNGFILE"});
     EXPECT_EQ(result.status, 1);
-    const std::vector<std::string> lines = outputLines(result.out);
+    const std::vector<std::string> lines = core::LanguageTable::splitLines(result.out);
     ASSERT_EQ(lines.size(), 51u);
     EXPECT_EQ(lines[12], "12  CPS3 ComboBox1 (ForceSync entry 0): \"text 12\"");
     EXPECT_EQ(lines[48], "48  Model 2 Label12 (AutoMip label): MISSING");
