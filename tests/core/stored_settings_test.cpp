@@ -491,7 +491,7 @@ TEST_F(StoredSettingsTest, DamagedFileFailsTheLoadAndIsNeverOverwritten)
         {"bad binary", "REGEDIT4\n\n" + section + "\"Blob\"=hex:01,\\\n  02,zz\n", 5},
         {"unfinished binary", "REGEDIT4\n\n" + section + "\"Blob\"=hex:01,\\\n", 4},
         {"stray carriage return", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\rb\"\n", 4},
-        {"NUL byte", "REGEDIT4\n\n" + section + std::string("\"CPS3\"=\"/a\0b\"\n", 12), 4},
+        {"NUL byte", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a" + std::string(1, '\0') + "b\"\n", 4},
         {"half a UTF-16 character", utf16le(u"\uFEFFREGEDIT4\r\n") + "x", 2},
     };
     for (const Case &c : cases) {
