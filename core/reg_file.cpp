@@ -128,7 +128,12 @@ void appendUtf8(std::string &out, char32_t c)
 std::size_t utf8At(const std::string &s, std::size_t i, char32_t &c)
 {
     const unsigned char lead = static_cast<unsigned char>(s[i]);
-    const std::size_t n = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    const std::size_t n = lead < 0x80   ? 1
+                          : lead < 0xC2 ? 0
+                          : lead < 0xE0 ? 2
+                          : lead < 0xF0 ? 3
+                          : lead < 0xF5 ? 4
+                                        : 0;
     if (n == 0 || i + n > s.size())
         return 0;
     c = n == 1 ? lead : lead & (0x7F >> n);
@@ -313,7 +318,9 @@ RegFile::Entry RegFile::readEntry(std::size_t i) const
         entry.what = What::Deleted;
     } else if (startsWith(data, 0, "\"")) {
         pos = 0;
-        if (!readQuoted(data, pos, entry.text) || !(isBlank(data.substr(pos)) || isComment(data.substr(pos))))
+        const bool closed = readQuoted(data, pos, entry.text);
+        const std::string rest = data.substr(pos);  // nothing, or a comment
+        if (!closed || !(isBlank(rest) || isComment(rest)))
             damaged(i, "bad text value");
         entry.what = What::Text;
     } else if (startsWith(data, 0, "hex")) {
@@ -332,8 +339,10 @@ void RegFile::readBinary(Entry &entry, const std::string &data) const
     std::size_t pos = 3;
     if (startsWith(data, pos, "(")) {
         const std::size_t close = data.find(')', pos);
-        const std::string number = data.substr(pos + 1, close == std::string::npos ? 0 : close - pos - 1);
-        if (number.empty() || number.size() > 8 || !std::all_of(number.begin(), number.end(), isHexDigit))
+        const std::string number =
+            data.substr(pos + 1, close == std::string::npos ? 0 : close - pos - 1);
+        if (number.empty() || number.size() > 8
+            || !std::all_of(number.begin(), number.end(), isHexDigit))
             damaged(entry.first, "unknown value type");
         type = std::strtoul(number.c_str(), nullptr, 16);
         pos = close + 1;
@@ -453,7 +462,8 @@ void RegFile::setString(const std::string &section, const std::string &name,
         if (inSection(e, section) && sameName(e.name, name))
             same.push_back(&e);
     auto erase = [this](std::size_t first, std::size_t end) {
-        lines_.erase(lines_.begin() + static_cast<long>(first), lines_.begin() + static_cast<long>(end));
+        const auto begin = lines_.begin();
+        lines_.erase(begin + static_cast<long>(first), begin + static_cast<long>(end));
     };
 
     if (same.empty()) {
@@ -465,9 +475,9 @@ void RegFile::setString(const std::string &section, const std::string &name,
         // its own place, indentation, spelling and line end; the others go.
         const Entry &keep = *same.back();
         const std::string &was = lines_[keep.first].text;
-        lines_[keep.first] = makeLine(was.substr(0, was.find_first_not_of(kBlanks)) + quoted(keep.name)
-                                          + "=" + quoted(text),
-                                      lines_[keep.last].eol);
+        const std::string indent = was.substr(0, was.find_first_not_of(kBlanks));
+        lines_[keep.first] =
+            makeLine(indent + quoted(keep.name) + "=" + quoted(text), lines_[keep.last].eol);
         erase(keep.first + 1, keep.last + 1);
         for (auto e = same.rbegin() + 1; e != same.rend(); ++e)
             erase((*e)->first, (*e)->last + 1);

@@ -238,21 +238,19 @@ TEST_F(StoredSettingsTest, ReadsTheFileAsTheRegistryImportDoes)
     // Edited by hand: byte-order mark, lowercase header, indentation,
     // comments, blanks around "=", the key twice, a deletion marker and an
     // expandable text, whose variable stays as it is.
-    writeSettings("\xEF\xBB\xBF" "regedit4\n"
-                  "\n"
-                  "  ; copied from the old machine\n"
-                  "[HKEY_CURRENT_USER\\Software\\Dravomel]\n"
-                  "  \"DMpath\" = \"/old/dm\"\n"
-                  "\"CPS3\"=\"/first\"\n"
-                  "\"Model2\"=\"/m2\"\n"
-                  "\n"
-                  "[HKEY_CURRENT_USER\\Software\\Other]\n"
-                  "\"CPS3\"=\"not ours\"\n"
-                  "\n"
-                  "  [HKEY_CURRENT_USER\\Software\\Dravomel]\n"
-                  "\t\"DMpath\"\t=\thex(2):25,48,4f,4d,45,25,2f,64,6d,00\n"
-                  "\"CPS3\"=\"/second\"\n"
-                  "\"Model2\"=-\n");
+    const std::string top = "\xEF\xBB\xBF" "regedit4\n"
+                            "\n"
+                            "  ; copied from the old machine\n"
+                            "[HKEY_CURRENT_USER\\Software\\Dravomel]\n"
+                            "  \"DMpath\" = \"/old/dm\"\n";
+    const std::string middle = "\n"
+                               "[HKEY_CURRENT_USER\\Software\\Other]\n"
+                               "\"CPS3\"=\"not ours\" ; a note\n"
+                               "\n"
+                               "  [HKEY_CURRENT_USER\\Software\\Dravomel]\n"
+                               "\t\"DMpath\"\t=\thex(2):25,48,4f,4d,45,25,2f,64,6d,00\n";
+    writeSettings(top + "\"CPS3\"=\"/first\"\n\"Model2\"=\"/m2\"\n" + middle
+                  + "  \"CPS3\"=\"/second\"\n\"Model2\"=-\n");
     auto key = open();
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->readString("DMpath"), "%HOME%/dm");
@@ -262,19 +260,7 @@ TEST_F(StoredSettingsTest, ReadsTheFileAsTheRegistryImportDoes)
 
     // One value per name is left, where the import took it from.
     store("/new", "/m");
-    EXPECT_EQ(settingsText(), "\xEF\xBB\xBF" "regedit4\n"
-                              "\n"
-                              "  ; copied from the old machine\n"
-                              "[HKEY_CURRENT_USER\\Software\\Dravomel]\n"
-                              "  \"DMpath\" = \"/old/dm\"\n"
-                              "\n"
-                              "[HKEY_CURRENT_USER\\Software\\Other]\n"
-                              "\"CPS3\"=\"not ours\"\n"
-                              "\n"
-                              "  [HKEY_CURRENT_USER\\Software\\Dravomel]\n"
-                              "\t\"DMpath\"\t=\thex(2):25,48,4f,4d,45,25,2f,64,6d,00\n"
-                              "\"CPS3\"=\"/new\"\n"
-                              "\"Model2\"=\"/m\"\n");
+    EXPECT_EQ(settingsText(), top + middle + "  \"CPS3\"=\"/new\"\n\"Model2\"=\"/m\"\n");
 }
 
 TEST_F(StoredSettingsTest, WindowsUnicodeExportIsReadAndStoredInItsOwnFormat)
@@ -284,13 +270,14 @@ TEST_F(StoredSettingsTest, WindowsUnicodeExportIsReadAndStoredInItsOwnFormat)
                                 u"\"DMpath\"=\"C:\\\\Jeux\\\\\u00e9mulateurs \u65e5\u672c \U0001D11E\"\r\n";
     writeSettings(utf16le(head + u"\"CPS3\"=hex(2):25,00,41,00,25,00,5c,00,\\\r\n"
                                  u"  63,00,00,00\r\n"
-                                 u"\"Model2\"=\"C:\\\\m2\"\r\n"
+                                 u"\"Model2\"=hex(1):43,00,3a,00,5c,00,6d,00,32,00,00,00\r\n"
                                  u"\r\n"));
     auto key = open();
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->readString("DMpath"),
               "C:\\Jeux\\\xC3\xA9mulateurs \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9D\x84\x9E");
     EXPECT_EQ(key->readString("CPS3"), "%A%\\c");
+    EXPECT_EQ(key->readString("Model2"), "C:\\m2");
     key.reset();
 
     // A folder named in Latin-1 is not UTF-8: it goes in as lone surrogates
