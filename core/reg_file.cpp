@@ -286,7 +286,7 @@ void RegFile::index()
         if (line[0] == '[') {
             if (line.back() != ']')
                 damaged(i, "unclosed key name");
-            sections_.push_back({line.substr(1, line.size() - 2), i, i + 1});
+            sections_.push_back({line.substr(1, line.size() - 2), i + 1});
             continue;
         }
         if (sections_.empty())

@@ -53,8 +53,7 @@ private:
     };
     struct Section {
         std::string name;
-        std::size_t header;  // physical line of "[name]"
-        std::size_t end;     // one past its last value line
+        std::size_t end;  // one past its last value line
     };
 
     void index();  // rebuilds sections_ and entries_ from lines_
