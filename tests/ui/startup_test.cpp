@@ -3,6 +3,7 @@
 #include "Unit3.h"
 #include "Unit4.h"
 #include "app_fixture.h"
+#include "text.h"
 
 using StartUp = AppTest;
 
@@ -22,10 +23,11 @@ TEST_F(StartUp, WithoutKeyShowsPlaceholdersSilentlyAndCreatesNothing)
 
 TEST_F(StartUp, FillsTheMainWindowFromKeyAndLanguageFile)
 {
-    writeKeyWithLanguage(50);
+    // A program folder named in Windows-1252, not UTF-8, is still found.
+    writeKeyWithLanguage(50, "/emu/cps3", "/emu/model2", "langue fran\xE7""aise");
     createForms();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(Form1->Label10->text(), home.filePath("lang"));
+    EXPECT_EQ(toBytes(Form1->Label10->text()), toBytes(home.path()) + "/langue fran\xE7""aise");
     EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
     EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
     EXPECT_EQ(Form1->Label1->text(), "line 2");
@@ -109,15 +111,17 @@ TEST_F(ShutDown, QuittingWithoutKeyStoresBothPlaceholders)
 
 TEST_F(ShutDown, StoresTheFoldersAsDisplayedAndKeepsTheProgramFolder)
 {
-    writeKeyWithLanguage(50);
+    // A key exported on Windows holds Windows-1252 bytes; quitting keeps them.
+    const QByteArray windowsFolder = "C:\\\\Jeux\\\\\xE9mulateurs\\\\cps3";
+    writeKeyWithLanguage(50, "/emu/cps3", windowsFolder, "\xE9mulateurs");
     createForms();
     Form1->show();
     Form1->Label6->setText("/new/cps3");
     Form1->close();
     const QByteArray text = settingsText();
     EXPECT_TRUE(text.contains("\"CPS3\"=\"/new/cps3\""));
-    EXPECT_TRUE(text.contains("\"Model2\"=\"/emu/model2\""));
-    EXPECT_TRUE(text.contains("\"DMpath\"=\"" + home.filePath("lang").toLocal8Bit() + "\""));
+    EXPECT_TRUE(text.contains("\"Model2\"=\"" + windowsFolder + "\""));
+    EXPECT_TRUE(text.contains("\"DMpath\"=\"" + home.path().toUtf8() + "/\xE9mulateurs\""));
 }
 
 TEST_F(ShutDown, ClosingASettingsWindowClosesTheHiddenMainWindow)
