@@ -33,8 +33,8 @@ void deleteForm(Form *&form)
 
 void initApplication(QApplication &app)
 {
+    // No display name: Qt would append it to every window title.
     app.setApplicationName(QStringLiteral("Dravomel"));
-    app.setApplicationDisplayName(QStringLiteral("Dravomel"));
     app.setQuitOnLastWindowClosed(false);
 
     QIcon icon;

@@ -5,7 +5,9 @@
 #include "app_fixture.h"
 #include "skinned_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QScreen>
 #include <QTest>
@@ -209,6 +211,27 @@ TEST_F(DragStrip, DraggingOnTheTitleLabelMovesTheWindow)
     const QPoint before = Form1->pos();
     drag(Form1->Label10, QPoint(100, 15), QPoint(30, 20));
     EXPECT_EQ(Form1->pos(), before + QPoint(30, 20));
+    // The drag ended with the release: a later drag on a control below the
+    // strip leaves the window where it is.
+    drag(Form1->Label4, QPoint(110, 74), QPoint(40, 40));
+    EXPECT_EQ(Form1->pos(), before + QPoint(30, 20));
+}
+
+TEST_F(DragStrip, PressesOnAnOpenDropDownListOverTheStripDoNotMoveTheWindow)
+{
+    start();
+    auto *combo = new QComboBox(Form1);
+    combo->addItems({"one", "two", "three"});
+    combo->setGeometry(200, 0, 120, 10);
+    combo->show();
+    combo->showPopup();
+    QWidget *list = combo->view()->viewport();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QPoint inStrip(230, 20);
+    ASSERT_TRUE(list->rect().contains(list->mapFromGlobal(Form1->mapToGlobal(inStrip))));
+    const QPoint before = Form1->pos();
+    drag(list, inStrip, QPoint(30, 20));
+    EXPECT_EQ(Form1->pos(), before);
 }
 
 TEST_F(DragStrip, PressesBelowTheStripDoNotMoveTheWindow)
