@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,10 +24,45 @@ bool ClickTracker::release(const QWidget *control, const QMouseEvent *event)
     return click;
 }
 
+// Every change of a label's contents (setText, setNum, clear, through a
+// TLabel or a QLabel pointer) ends in QWidget::updateGeometry, which
+// invalidates the layout of the label's parent. The windows place their
+// controls by hand, so their labels' parent gets this layout, which lays
+// out nothing and only passes the news on to its self-sizing labels. (Qt
+// holds the news back while a window is hidden and gives it when it shows.)
+class LabelTextWatcher : public QLayout {
+public:
+    explicit LabelTextWatcher(QWidget *parent) : QLayout(parent)
+    {
+        setSizeConstraint(SetNoConstraint);
+    }
+
+    void invalidate() override
+    {
+        const auto labels = parentWidget()->findChildren<TLabel *>(Qt::FindDirectChildrenOnly);
+        for (TLabel *label : labels)
+            label->followText();
+    }
+
+    void addItem(QLayoutItem *item) override { delete item; }
+    int count() const override { return 0; }
+    QLayoutItem *itemAt(int) const override { return nullptr; }
+    QLayoutItem *takeAt(int) override { return nullptr; }
+    QSize sizeHint() const override { return {}; }
+};
+
 TLabel::TLabel(QWidget *parent) : QLabel(parent)
 {
     // Folder names and language lines are shown as they are, never as markup.
     setTextFormat(Qt::PlainText);
+    watchParent();
+}
+
+void TLabel::watchParent()
+{
+    // A parent with a layout of its own sizes its labels itself.
+    if (parentWidget() && !parentWidget()->layout())
+        new LabelTextWatcher(parentWidget());
 }
 
 void TLabel::setAutoSize(bool on)
@@ -35,14 +71,15 @@ void TLabel::setAutoSize(bool on)
     fitText();
 }
 
-void TLabel::setText(const QString &text)
+void TLabel::followText()
 {
-    QLabel::setText(text);
-    fitText();
+    if (text() != fittedText_)
+        fitText();
 }
 
 void TLabel::fitText()
 {
+    fittedText_ = text();
     if (!autoSize_)
         return;
     ensurePolished();  // the style sheet may set the font
@@ -63,6 +100,8 @@ void TLabel::changeEvent(QEvent *event)
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         fitText();
+    else if (event->type() == QEvent::ParentChange)
+        watchParent();
 }
 
 void TLabel::mousePressEvent(QMouseEvent *event)

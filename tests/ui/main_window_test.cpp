@@ -148,15 +148,21 @@ TEST_F(MainWindow, ControlsLookAsLaidOut)
 TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
 {
     start();
-    const QString longFolder = "/home/someone/emulators/a-rather-long-folder-name/cps3";
-    Form1->Label6->setText(longFolder);
-    const QFontMetrics metrics(Form1->Label6->font());
-    EXPECT_GE(Form1->Label6->width(), metrics.horizontalAdvance(longFolder));
+    // Label1 got its text before the window was first shown.
     EXPECT_GE(Form1->Label1->width(), QFontMetrics(Form1->Label1->font()).horizontalAdvance("line 2"));
-    Form1->Label6->setText("<b>not bold</b>");
-    EXPECT_GE(Form1->Label6->width(), metrics.horizontalAdvance("<b>not bold</b>"));
-    Form1->Label6->setText("");
-    EXPECT_LT(Form1->Label6->width(), metrics.horizontalAdvance(longFolder));
+
+    // Any way of changing the text, also through a plain QLabel pointer.
+    QLabel *label = Form1->Label6;
+    const QString longFolder = "/home/someone/emulators/a-rather-long-folder-name/cps3";
+    label->setText(longFolder);
+    const QFontMetrics metrics(label->font());
+    EXPECT_GE(label->width(), metrics.horizontalAdvance(longFolder));
+    label->setText("<b>not bold</b>");
+    EXPECT_GE(label->width(), metrics.horizontalAdvance("<b>not bold</b>"));
+    label->clear();
+    EXPECT_LT(label->width(), metrics.horizontalAdvance("<b>"));
+    label->setNum(1234567890);
+    EXPECT_GE(label->width(), metrics.horizontalAdvance("1234567890"));
 
     // Accents above capitals and cedillas below stay inside the label, and
     // the text keeps its place.
