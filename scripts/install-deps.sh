@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtest-dev
-          fonts-wine xvfb xauth x11-utils imagemagick)
+          fonts-wine fonts-dejavu-core fonts-dejavu-extra xvfb xauth x11-utils imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do

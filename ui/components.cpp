@@ -83,16 +83,19 @@ void TLabel::fitText()
     if (!autoSize_)
         return;
     ensurePolished();  // the style sheet may set the font
-    // Some fonts draw accents on capitals above their ascent (and cedillas
-    // below their descent). Grow the label by that much so nothing is
-    // clipped, keeping the text itself where the layout put it.
+    // Some fonts draw accents on capitals above their ascent, cedillas below
+    // their descent, or a last letter past its advance. Grow the label by
+    // that much so nothing is clipped, keeping the text itself where the
+    // layout put it.
     const QFontMetrics metrics(font());
     const QRect ink = metrics.boundingRect(text());
-    const int above = std::max(0, -ink.top() - metrics.ascent());
-    const int below = std::max(0, ink.bottom() + 1 - metrics.descent());
-    const QPoint textTopLeft = pos() + QPoint(0, contentsMargins().top());
-    setContentsMargins(0, above, 0, below);
-    setGeometry(QRect(textTopLeft - QPoint(0, above), sizeHint()));
+    const QMargins overhang(std::max(0, -ink.left()), std::max(0, -ink.top() - metrics.ascent()),
+                            std::max(0, ink.right() + 1 - metrics.horizontalAdvance(text())),
+                            std::max(0, ink.bottom() + 1 - metrics.descent()));
+    const QMargins old = contentsMargins();
+    const QPoint textTopLeft = pos() + QPoint(old.left(), old.top());
+    setContentsMargins(overhang);
+    setGeometry(QRect(textTopLeft - QPoint(overhang.left(), overhang.top()), sizeHint()));
 }
 
 void TLabel::changeEvent(QEvent *event)
