@@ -8,6 +8,9 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtes
           fonts-wine xvfb xauth x11-utils imagemagick
           desktop-file-utils appstream)
 
+# Tahoma's free stand-ins: fonts-wine for regular, DejaVu Sans Condensed for bold.
+packages+=(fonts-dejavu-core fonts-dejavu-extra)
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
