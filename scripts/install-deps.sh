@@ -5,7 +5,11 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtest-dev
-          fonts-wine xvfb xauth x11-utils imagemagick)
+          fonts-wine xvfb xauth x11-utils imagemagick
+          desktop-file-utils appstream)
+
+# Tahoma's free stand-ins: fonts-wine for regular, DejaVu Sans Condensed for bold.
+packages+=(fonts-dejavu-core fonts-dejavu-extra)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -66,6 +66,10 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::MouseButtonPress: {
+        // A popup (a drop-down's open list, a context menu) is a window of
+        // its own, even where it lies over the strip.
+        if (static_cast<QWidget *>(watched)->window() != window_)
+            break;
         auto *mouse = static_cast<QMouseEvent *>(event);
         const QPoint local = window_->mapFromGlobal(mouse->globalPosition().toPoint());
         if (mouse->button() != Qt::LeftButton || !isInDragStrip(local.x(), local.y(), window_->width()))
