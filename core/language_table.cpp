@@ -57,6 +57,34 @@ void forEachBreak(const char *text, std::size_t size, OnBreak onBreak)
             onBreak(i);
 }
 
+// Where each line of `text` starts. A line ends at its first CR or LF; CR LF
+// is one break, and a break at the very end starts no line.
+std::vector<std::size_t> lineStarts(const std::string &text)
+{
+    const std::size_t size = text.size();
+    std::vector<std::size_t> starts;
+    std::size_t next = 0; // where the line after the last break starts
+    if (size > 0)
+        starts.push_back(0);
+    forEachBreak(text.data(), size, [&](std::size_t b) {
+        if (b < next)
+            return; // the LF of a CR LF
+        next = b + 1;
+        if (text[b] == '\r' && next < size && text[next] == '\n')
+            ++next;
+        if (next < size)
+            starts.push_back(next);
+    });
+    return starts;
+}
+
+// The line of `text` that starts at `start`.
+std::string lineAt(const std::string &text, std::size_t start)
+{
+    const auto begin = text.begin() + static_cast<std::ptrdiff_t>(start);
+    return std::string(begin, std::find_if(begin, text.end(), isBreak));
+}
+
 // The whole stream, read in one go where the file's size is known.
 std::string readAll(std::ifstream &in, const std::string &path)
 {
@@ -89,23 +117,7 @@ void LanguageTable::load(const std::string &path)
     if (in.bad())
         throw FileOpenError(path);
     text.resize(std::min(text.find('\0'), text.size()));
-
-    // A line ends at its first CR or LF; CR LF is one break.
-    const std::size_t size = text.size();
-    std::vector<std::size_t> starts;
-    std::size_t next = 0; // where the line after the last break starts
-    if (size > 0)
-        starts.push_back(0);
-    const auto atBreak = [&](std::size_t b) {
-        if (b < next)
-            return; // the LF of a CR LF
-        next = b + 1;
-        if (text[b] == '\r' && next < size && text[next] == '\n')
-            ++next;
-        if (next < size)
-            starts.push_back(next);
-    };
-    forEachBreak(text.data(), size, atBreak);
+    std::vector<std::size_t> starts = lineStarts(text);
     text_.swap(text);
     starts_.swap(starts);
 }
@@ -114,8 +126,16 @@ std::string LanguageTable::line(long n) const
 {
     if (n < 0 || static_cast<std::size_t>(n) >= starts_.size())
         throw ListIndexError(n);
-    const auto begin = text_.begin() + static_cast<std::ptrdiff_t>(starts_[static_cast<std::size_t>(n)]);
-    return std::string(begin, std::find_if(begin, text_.end(), isBreak));
+    return lineAt(text_, starts_[static_cast<std::size_t>(n)]);
+}
+
+std::vector<std::string> LanguageTable::splitLines(const std::string &text)
+{
+    const std::string cut = text.substr(0, text.find('\0'));
+    std::vector<std::string> lines;
+    for (std::size_t start : lineStarts(cut))
+        lines.push_back(lineAt(cut, start));
+    return lines;
 }
 
 } // namespace core

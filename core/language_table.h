@@ -19,6 +19,9 @@ public:
 
     std::size_t count() const { return starts_.size(); }
 
+    // The lines of `text`, split as load() splits a file.
+    static std::vector<std::string> splitLines(const std::string &text);
+
 private:
     // The file's bytes and where each line starts in them: one buffer rather
     // than a string per line keeps loading a large file close to reading it.

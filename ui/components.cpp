@@ -3,6 +3,7 @@
 #include <QBitmap>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QLayout>
 #include <QMouseEvent>
@@ -121,18 +122,59 @@ void TLabel::mouseReleaseEvent(QMouseEvent *event)
         QLabel::mouseReleaseEvent(event);
 }
 
+namespace {
+
+struct Picture {
+    QImage image;
+    QRegion shape;
+};
+
+Picture decode(const QString &path, bool transparent)
+{
+    QImage image(path);
+    if (image.isNull())
+        return {};
+    if (!transparent)
+        return {image, QRegion(image.rect())};
+    image.convertTo(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == key)
+                line[x] = 0;
+    }
+    const QRegion shape(QBitmap::fromImage(image.createAlphaMask()));
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);  // drawn as it is, without conversion
+    return {image, shape};
+}
+
+// Decoded pictures by path and transparency: windows with the same art
+// share one copy.
+Picture sharedPicture(const QString &path, bool transparent)
+{
+    static QHash<QString, Picture> pictures;
+    const QString key = (transparent ? QLatin1Char('t') : QLatin1Char('o')) + path;
+    auto it = pictures.constFind(key);
+    if (it == pictures.constEnd())
+        it = pictures.insert(key, decode(path, transparent));
+    return *it;
+}
+
+} // namespace
+
 TImage::TImage(QWidget *parent) : QWidget(parent) {}
 
 void TImage::setPicture(const QString &path)
 {
     picture_ = path;
-    rebuild();
+    update();
 }
 
 void TImage::setTransparent(bool on)
 {
     transparent_ = on;
-    rebuild();
+    update();
 }
 
 void TImage::setStretch(bool on)
@@ -141,30 +183,27 @@ void TImage::setStretch(bool on)
     update();
 }
 
-void TImage::rebuild()
+QImage TImage::image() const
 {
-    drawn_ = QPixmap();
-    if (!picture_.isEmpty()) {
-        const QImage image(picture_);
-        drawn_ = QPixmap::fromImage(image);
-        if (transparent_ && !image.isNull()) {
-            const QColor key = image.pixelColor(0, image.height() - 1);
-            drawn_.setMask(drawn_.createMaskFromColor(key, Qt::MaskInColor));
-        }
-    }
-    update();
+    return picture_.isEmpty() ? QImage() : sharedPicture(picture_, transparent_).image;
+}
+
+QRegion TImage::shape() const
+{
+    return picture_.isEmpty() ? QRegion() : sharedPicture(picture_, transparent_).shape;
 }
 
 void TImage::paintEvent(QPaintEvent *)
 {
-    if (drawn_.isNull())
+    const QImage drawn = image();
+    if (drawn.isNull())
         return;
     QPainter painter(this);
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), drawn_);
+        painter.drawImage(rect(), drawn);
     } else {
-        painter.drawPixmap(0, 0, drawn_);
+        painter.drawImage(0, 0, drawn);
     }
 }
 

@@ -2,8 +2,9 @@
 // The few widget behaviours the windows rely on that plain Qt widgets lack:
 // labels that size to their text and report clicks, and picture areas that
 // catch clicks whether or not they draw a picture.
+#include <QImage>
 #include <QLabel>
-#include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 class QMouseEvent;
@@ -71,8 +72,12 @@ public:
     bool stretch() const { return stretch_; }
     void setStretch(bool on);
 
-    // The picture as drawn (after transparency), for the window's shape.
-    const QPixmap &pixmap() const { return drawn_; }
+    // The picture as drawn (key colour cleared when transparent), and the
+    // part of it that is drawn, for the window's shape; both empty without
+    // a picture. A picture is decoded when first needed, once for all the
+    // areas that show it.
+    QImage image() const;
+    QRegion shape() const;
 
 signals:
     void clicked();
@@ -83,11 +88,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void rebuild();
-
     QString picture_;
     bool transparent_ = false;
     bool stretch_ = false;
     ClickTracker click_;
-    QPixmap drawn_;
 };

@@ -3,7 +3,6 @@
 #include "components.h"
 #include "drag_strip.h"
 
-#include <QBitmap>
 #include <QChildEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -11,7 +10,7 @@
 #include <QWindow>
 
 SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity)
-    : QObject(window), window_(window)
+    : QObject(window), window_(window), background_(background)
 {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
@@ -26,8 +25,6 @@ SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity)
     window->setStyleSheet(base + window->styleSheet());
     window->setAutoFillBackground(true);
 
-    if (!background->pixmap().isNull() && !background->pixmap().mask().isNull())
-        window->setMask(background->pixmap().mask());
     window->setWindowOpacity(opacity);
 
     watch(window);
@@ -53,6 +50,13 @@ void SkinnedWindow::centreOnScreen()
 bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Polish:
+        if (watched == window_) {
+            const QRegion shape = background_->shape();
+            if (!shape.isEmpty())
+                window_->setMask(shape);
+        }
+        break;
     case QEvent::Show:
         if (watched == window_ && !centred_) {
             centred_ = true;

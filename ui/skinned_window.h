@@ -1,7 +1,8 @@
 #pragma once
 // The look and behaviour shared by the frameless, picture-shaped windows:
 // the background picture gives the window its shape (its key colour is cut
-// out), the window is centred at first show, and a press in the top strip,
+// out) once the window is polished, so a window never shown never decodes
+// its art; the window is centred at first show, and a press in the top strip,
 // on the window or on any control in it (not on a popup over it), moves the
 // window.
 #include <QObject>
@@ -24,6 +25,7 @@ private:
     void centreOnScreen();
 
     QWidget *window_;
+    TImage *background_;
     bool centred_ = false;
     bool dragging_ = false;
     QPoint dragOffset_;
