@@ -50,16 +50,14 @@ void SkinnedWindow::centreOnScreen()
 bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::Polish:
-        if (watched == window_) {
+    case QEvent::Show:
+        // Every window is polished soon after it is made, shown or not, so
+        // the shape waits for the first show.
+        if (watched == window_ && !centred_) {
+            centred_ = true;
             const QRegion shape = background_->shape();
             if (!shape.isEmpty())
                 window_->setMask(shape);
-        }
-        break;
-    case QEvent::Show:
-        if (watched == window_ && !centred_) {
-            centred_ = true;
             centreOnScreen();
         }
         break;

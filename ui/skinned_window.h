@@ -1,10 +1,9 @@
 #pragma once
 // The look and behaviour shared by the frameless, picture-shaped windows:
-// the background picture gives the window its shape (its key colour is cut
-// out) once the window is polished, so a window never shown never decodes
-// its art; the window is centred at first show, and a press in the top strip,
-// on the window or on any control in it (not on a popup over it), moves the
-// window.
+// at its first show the window takes its shape from the background picture
+// (its key colour is cut out) and is centred, so a window never shown never
+// decodes its art; a press in the top strip, on the window or on any control
+// in it (not on a popup over it), moves the window.
 #include <QObject>
 #include <QPoint>
 

@@ -15,9 +15,9 @@ TEST_F(SkinnedWindows, SettingsWindowsAreOpaqueShapedAndLime)
         EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_DOUBLE_EQ(window->windowOpacity(), 1.0);
         // Hidden, a window has not decoded its art; it takes its shape as it
-        // is polished for showing.
+        // is shown.
         EXPECT_TRUE(window->mask().isEmpty());
-        window->ensurePolished();
+        window->show();
         const QRegion shape = window->mask();
         for (QPoint corner : {QPoint(0, 0), QPoint(516, 0), QPoint(0, 479), QPoint(516, 479)})
             EXPECT_FALSE(shape.contains(corner));

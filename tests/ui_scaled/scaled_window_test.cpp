@@ -12,6 +12,7 @@
 TEST(HighDensityScreen, ArtAndShapeScaleTogether)
 {
     createForms();
+    Form1->show();
     const QPixmap drawn = Form1->grab();
     ASSERT_DOUBLE_EQ(drawn.devicePixelRatio(), 2.0);
     const QImage image = drawn.toImage().convertToFormat(QImage::Format_RGB32);
