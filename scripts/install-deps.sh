@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtest-dev
-          fonts-wine xvfb xauth x11-utils imagemagick)
+          fonts-wine xvfb xauth x11-utils imagemagick
+          desktop-file-utils appstream)
 # With --fuzz: what scripts/fuzz.sh needs, clang and its sanitizer and libFuzzer runtimes.
 if [ "${1:-}" = --fuzz ]; then
     packages+=(clang libclang-rt-dev)
