@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -148,21 +149,23 @@ TEST_F(StoreFaults, KeyFolderThatCannotBeMadeStoresNothingAndReportsNothing)
     EXPECT_TRUE(entries(config).empty());
 }
 
-TEST_F(StoreFaults, ReadOnlyKeyFileIsLeftExactlyAsItWas)
+TEST_F(StoreFaults, ReadOnlyKeyFileIsLeftExactlyAsItWasAndTheUserIsTold)
 {
-    const std::string folder = ownFolder(scratch_ / "Dravomel", 0755);
-    const std::string file = folder + "/Dravomel.reg";
     const std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel]\n"
                              "\"DMpath\"=\"/opt/dm\"\n\"CPS3\"=\"/old/cps3\"\n";
-    writeBytes(file, text);
-    handOver(file, 0444);
-    handOver(folder, 0555);
+    // A folder that takes new files would let a rename replace the file.
+    for (const auto &[name, folderMode] : {std::pair<const char *, mode_t>{"open", 0755}, {"locked", 0555}}) {
+        SCOPED_TRACE(name);
+        const std::string folder = ownFolder(scratch_ / name, 0755);
+        const std::string file = folder + "/Dravomel.reg";
+        writeBytes(file, text);
+        handOver(file, 0444);
+        handOver(folder, folderMode);
 
-    // Not written; either nothing is said, or one error tells the user.
-    const Outcome outcome = store(file);
-    EXPECT_TRUE(outcome == Done || outcome == CoreError) << outcome;
-    EXPECT_EQ(readBytes(file), text);
-    EXPECT_EQ(entries(folder), std::vector<std::string>{"Dravomel.reg"});
+        EXPECT_EQ(store(file), CoreError);
+        EXPECT_EQ(readBytes(file), text);
+        EXPECT_EQ(entries(folder), std::vector<std::string>{"Dravomel.reg"});
+    }
 }
 
 } // namespace
