@@ -154,7 +154,8 @@ TEST_F(StoreFaults, ReadOnlyKeyFileIsLeftExactlyAsItWasAndTheUserIsTold)
     const std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel]\n"
                              "\"DMpath\"=\"/opt/dm\"\n\"CPS3\"=\"/old/cps3\"\n";
     // A folder that takes new files would let a rename replace the file.
-    for (const auto &[name, folderMode] : {std::pair<const char *, mode_t>{"open", 0755}, {"locked", 0555}}) {
+    const std::pair<const char *, mode_t> folders[] = {{"open", 0755}, {"locked", 0555}};
+    for (const auto &[name, folderMode] : folders) {
         SCOPED_TRACE(name);
         const std::string folder = ownFolder(scratch_ / name, 0755);
         const std::string file = folder + "/Dravomel.reg";

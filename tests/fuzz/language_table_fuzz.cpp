@@ -17,14 +17,16 @@ namespace {
 
 // An in-memory file, reopened by name for every input.
 struct MemoryFile {
-    MemoryFile() : fd(::memfd_create("LNGFILE", MFD_CLOEXEC)), path("/proc/self/fd/" + std::to_string(fd))
+    MemoryFile()
+        : fd(::memfd_create("LNGFILE", MFD_CLOEXEC)), path("/proc/self/fd/" + std::to_string(fd))
     {
         FUZZ_CHECK(fd >= 0);
     }
     void write(const std::string &bytes)
     {
         FUZZ_CHECK(::ftruncate(fd, 0) == 0);
-        FUZZ_CHECK(::pwrite(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()));
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), 0);
+        FUZZ_CHECK(written == static_cast<ssize_t>(bytes.size()));
     }
     int fd;
     std::string path;

@@ -84,7 +84,8 @@ std::vector<std::pair<std::string, std::string>> mentionedValues(const std::stri
 
 bool isStoredByUs(const std::pair<std::string, std::string> &value)
 {
-    return sameName(value.first, kOurs) && (sameName(value.second, "CPS3") || sameName(value.second, "Model2"));
+    return sameName(value.first, kOurs)
+        && (sameName(value.second, "CPS3") || sameName(value.second, "Model2"));
 }
 
 struct Reading {
@@ -142,9 +143,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(false);
     }
     FUZZ_CHECK(reread.bytes() == stored.bytes());
+    const Reading storedCps3{core::RegFile::Kind::String, cps3};
+    const Reading storedModel2{core::RegFile::Kind::String, model2};
     for (const core::RegFile *file : {&stored, &reread}) {
-        FUZZ_CHECK((read(*file, {kOurs, "CPS3"}) == Reading{core::RegFile::Kind::String, cps3}));
-        FUZZ_CHECK((read(*file, {kOurs, "Model2"}) == Reading{core::RegFile::Kind::String, model2}));
+        FUZZ_CHECK((read(*file, {kOurs, "CPS3"}) == storedCps3));
+        FUZZ_CHECK((read(*file, {kOurs, "Model2"}) == storedModel2));
     }
     // ...and everything else means what it meant.
     for (const auto &value : mentionedValues(bytes)) {
@@ -154,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(read(stored, value) == before);
         FUZZ_CHECK(read(reread, value) == before);
         FUZZ_CHECK(original.hasSection(value.first) == reread.hasSection(value.first)
-              || sameName(value.first, kOurs));
+                   || sameName(value.first, kOurs));
     }
     return 0;
 }
