@@ -3,8 +3,17 @@
 #include "errors.h"
 
 #include <algorithm>
+
+#ifdef _WIN32
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #if defined(__SSE2__) || defined(_M_X64)
 #define DRAVOMEL_SSE2
@@ -85,22 +94,50 @@ std::string lineAt(const std::string &text, std::size_t start)
     return std::string(begin, std::find_if(begin, text.end(), isBreak));
 }
 
-// The whole stream, read in one go where the file's size is known.
-std::string readAll(std::ifstream &in, const std::string &path)
+// Reads a whole regular file. Anything else (a folder, a named pipe, a
+// device) is refused at once: a pipe without a writer would block the
+// opening for ever, and a device may never end.
+std::string readRegularFile(const std::string &path)
 {
-    std::string text;
+#ifdef _WIN32
     std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size > 0) {
-        text.resize(static_cast<std::size_t>(size));
-        in.read(&text[0], static_cast<std::streamsize>(text.size()));
-        text.resize(static_cast<std::size_t>(in.gcount()));
-    }
-    // Whatever the size did not tell: a file that grew, or one of no size.
-    char chunk[65536];
-    while (in.read(chunk, sizeof chunk), in.gcount() > 0)
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw FileOpenError(path);
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad())
+        throw FileOpenError(path);
     return text;
+#else
+    // Non-blocking, so that opening a pipe returns instead of waiting for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw FileOpenError(path);
+    struct stat info;
+    std::string text;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // Read straight into a buffer of the file's size; a file that grows
+    // meanwhile makes the buffer grow.
+    std::size_t done = 0;
+    if (ok)
+        text.resize(static_cast<std::size_t>(info.st_size) + 1);
+    while (ok) {
+        if (done == text.size())
+            text.resize(text.size() * 2);
+        const ssize_t n = ::read(fd, &text[done], text.size() - done);
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else if (n == 0)
+            break;
+        else
+            ok = errno == EINTR;
+    }
+    text.resize(done);
+    ::close(fd);
+    if (!ok)
+        throw FileOpenError(path);
+    return text;
+#endif
 }
 
 } // namespace
@@ -109,13 +146,7 @@ void LanguageTable::load(const std::string &path)
 {
     text_.clear();
     starts_.clear();
-    std::error_code ec;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, ec))
-        throw FileOpenError(path);
-    std::string text = readAll(in, path);
-    if (in.bad())
-        throw FileOpenError(path);
+    std::string text = readRegularFile(path);
     text.resize(std::min(text.find('\0'), text.size()));
     std::vector<std::size_t> starts = lineStarts(text);
     text_.swap(text);

@@ -4,6 +4,7 @@
 #include "drag_strip.h"
 
 #include <QChildEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
@@ -14,16 +15,22 @@ SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity)
 {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
+    // Wayland compositors ignore a window's shape for drawing: there the
+    // cut-out corners must be see-through pixels instead of lime ones.
+    const bool translucent = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    window->setAttribute(Qt::WA_TranslucentBackground, translucent);
+
     // The shared look comes first so that the window's own rules, read
     // later, win over it. The window itself is lime, the art's key colour.
     const QString self = QLatin1Char('#') + window->objectName();
     const QString base = QStringLiteral(
-        "%1 { background-color: rgb(0, 255, 0); }\n"
+        "%1 { background-color: %2; }\n"
         "%1, %1 * { font-family: \"Tahoma\"; font-size: 11px; }\n"
         "QLabel { color: white; background: transparent; }\n"
-        "QLabel:disabled { color: rgb(128, 128, 128); }\n").arg(self);
+        "QLabel:disabled { color: rgb(128, 128, 128); }\n")
+        .arg(self, translucent ? QStringLiteral("transparent") : QStringLiteral("rgb(0, 255, 0)"));
     window->setStyleSheet(base + window->styleSheet());
-    window->setAutoFillBackground(true);
+    window->setAutoFillBackground(!translucent);
 
     window->setWindowOpacity(opacity);
 
