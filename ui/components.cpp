@@ -69,6 +69,7 @@ void TLabel::watchParent()
 void TLabel::setAutoSize(bool on)
 {
     autoSize_ = on;
+    fittedFont_.reset();
     fitText();
 }
 
@@ -80,10 +81,19 @@ void TLabel::followText()
 
 void TLabel::fitText()
 {
+    const bool sameText = text() == fittedText_;
     fittedText_ = text();
-    if (!autoSize_)
+    // Until it is polished (as its window shows, or as the event loop starts)
+    // a label lacks the font its style sheet gives it, and fitting it would
+    // only load fonts that are never drawn.
+    if (!autoSize_ || !testAttribute(Qt::WA_WState_Polished))
         return;
-    ensurePolished();  // the style sheet may set the font
+    // While a window is built its labels hear of many style and font
+    // changes; only a new text, font or frame changes the fit.
+    if (sameText && fittedFont_ == font() && fittedFrame_ == frameWidth())
+        return;
+    fittedFont_ = font();
+    fittedFrame_ = frameWidth();
     // Some fonts draw accents on capitals above their ascent, cedillas below
     // their descent, or a last letter past its advance. Grow the label by
     // that much so nothing is clipped, keeping the text itself where the
@@ -97,6 +107,14 @@ void TLabel::fitText()
     const QPoint textTopLeft = pos() + QPoint(old.left(), old.top());
     setContentsMargins(overhang);
     setGeometry(QRect(textTopLeft - QPoint(overhang.left(), overhang.top()), sizeHint()));
+}
+
+bool TLabel::event(QEvent *event)
+{
+    const bool done = QLabel::event(event);
+    if (event->type() == QEvent::Polish)
+        fitText();
+    return done;
 }
 
 void TLabel::changeEvent(QEvent *event)

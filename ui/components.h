@@ -7,6 +7,8 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <optional>
+
 class QMouseEvent;
 
 // A click is a left press and a left release over the same control.
@@ -35,6 +37,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -48,6 +51,8 @@ private:
 
     bool autoSize_ = false;
     QString fittedText_;
+    std::optional<QFont> fittedFont_;  // none until the label is first fitted
+    int fittedFrame_ = 0;
     ClickTracker click_;
 };
 
