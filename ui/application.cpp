@@ -4,13 +4,14 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "components.h"
 #include "handler_guard.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QIcon>
+#include <QPixmap>
 #include <QtEndian>
 
 namespace {
@@ -67,7 +68,9 @@ QByteArray renamedFont(QByteArray font, const QString &family, const QString &st
 void installTahomaStandIns()
 {
     const QString tahoma = QStringLiteral("Tahoma");
-    if (QFontInfo(QFont(tahoma)).family() == tahoma)
+    // The family's styles come straight from the font list; matching a font
+    // (QFontInfo) would also load the stand-in fontconfig offers for it.
+    if (!QFontDatabase::styles(tahoma).isEmpty())
         return;
     QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
     QFile bold(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf"));
@@ -92,7 +95,7 @@ void initApplication(QApplication &app)
 
     QIcon icon;
     for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/art/icon_%1.png").arg(size));
+        icon.addPixmap(QPixmap::fromImage(readPicture(QStringLiteral(":/art/icon_%1.png").arg(size))));
     app.setWindowIcon(icon);
 
     installTahomaStandIns();

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -140,6 +141,13 @@ void TLabel::mouseReleaseEvent(QMouseEvent *event)
         QLabel::mouseReleaseEvent(event);
 }
 
+QImage readPicture(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 namespace {
 
 struct Picture {
@@ -149,7 +157,7 @@ struct Picture {
 
 Picture decode(const QString &path, bool transparent)
 {
-    QImage image(path);
+    QImage image = readPicture(path);
     if (image.isNull())
         return {};
     if (!transparent)

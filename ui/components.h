@@ -11,6 +11,10 @@
 
 class QMouseEvent;
 
+// One of the program's own PNG pictures. Its format is known, so no image
+// plugin is loaded to be asked whether it reads the file.
+QImage readPicture(const QString &path);
+
 // A click is a left press and a left release over the same control.
 class ClickTracker {
 public:
