@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "config_writer.h"
 #include "handler_guard.h"
+#include "presets.h"
 #include "text.h"
 
 TForm3 *Form3 = nullptr;
@@ -18,7 +19,8 @@ TForm3::TForm3(QWidget *parent) : SettingsWindow(parent)
 
 void TForm3::OpenFromMainWindow()
 {
-    replaceMainWindow(Form1->Label6->text());
+    const core::Cps3Choices presets = core::cps3Presets(toBytes(Form1->Label6->text()));
+    replaceMainWindow(toText(presets.romFolder));
 
     Label1->setText(line(1) + line(2));
     Label3->setText(line(40));
@@ -37,11 +39,11 @@ void TForm3::OpenFromMainWindow()
     Button1->setText(line(8));
     Button2->setText(line(9));
 
-    // The template's own values; the resolution lists keep their layout state.
-    ComboBox1->setItemIndex(0);
-    ComboBox2->setItemIndex(1);
-    ComboBox3->setItemIndex(0);
-    ComboBox4->setItemIndex(1);
+    // The resolution lists keep their layout state.
+    ComboBox1->setItemIndex(presets.forceSync);
+    ComboBox2->setItemIndex(presets.softwareVertexProcessing);
+    ComboBox3->setItemIndex(presets.forceManaged);
+    ComboBox4->setItemIndex(presets.filterTilemaps);
 }
 
 // Widths and heights pair up by entry number; a size that is no entry

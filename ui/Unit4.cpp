@@ -2,6 +2,7 @@
 
 #include "Unit1.h"
 #include "handler_guard.h"
+#include "presets.h"
 #include "text.h"
 
 TForm4 *Form4 = nullptr;
@@ -18,7 +19,8 @@ TForm4::TForm4(QWidget *parent) : SettingsWindow(parent)
 
 void TForm4::OpenFromMainWindow()
 {
-    replaceMainWindow(Form1->Label7->text());
+    const core::Model2Choices presets = core::model2Presets(toBytes(Form1->Label7->text()));
+    replaceMainWindow(toText(presets.romFolder));
 
     Label1->setText(line(1) + line(3));
     Label3->setText(line(40));
@@ -47,10 +49,14 @@ void TForm4::OpenFromMainWindow()
     setEntries(ComboBox8, 44, 43);
 
     // The filtering mode is left as it is: the template holds it.
-    ComboBox1->setItemIndex(1);
-    ComboBox2->setItemIndex(1);
-    for (TComboBox *list : {ComboBox3, ComboBox4, ComboBox5, ComboBox6, ComboBox7, ComboBox8})
-        list->setItemIndex(0);
+    ComboBox1->setItemIndex(presets.geometrizer);
+    ComboBox2->setItemIndex(presets.softwareVertexProcessing);
+    ComboBox3->setItemIndex(presets.wireframe);
+    ComboBox4->setItemIndex(presets.fakeGouraud);
+    ComboBox5->setItemIndex(presets.filterTilemaps);
+    ComboBox6->setItemIndex(presets.forceManaged);
+    ComboBox7->setItemIndex(presets.autoMip);
+    ComboBox8->setItemIndex(presets.meshTransparency);
 }
 
 // The mode lives in the template and in which button is disabled: the

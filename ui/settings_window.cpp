@@ -6,7 +6,6 @@
 #include "drop_down.h"
 #include "folder_list.h"
 #include "handler_guard.h"
-#include "paths.h"
 #include "skinned_window.h"
 #include "text.h"
 
@@ -28,11 +27,11 @@ void SettingsWindow::setUpShared(const SharedControls &controls)
     connect(controls.Button2, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
 }
 
-void SettingsWindow::replaceMainWindow(const QString &emulatorFolder)
+void SettingsWindow::replaceMainWindow(const QString &romFolder)
 {
     Form1->hide();
     show();
-    shared_.Label2->setText(toText(core::inFolder(toBytes(emulatorFolder), "roms")));
+    shared_.Label2->setText(romFolder);
 }
 
 QString SettingsWindow::line(long n)

@@ -40,8 +40,8 @@ protected:
     void setUpShared(const SharedControls &controls);
 
     // The first opening steps: the main window hides, this one shows, and the
-    // ROM folder starts as the emulator's "roms" folder.
-    void replaceMainWindow(const QString &emulatorFolder);
+    // ROM folder gets its first text.
+    void replaceMainWindow(const QString &romFolder);
 
     // Caption texts come from the main window's language table.
     static QString line(long n);
