@@ -36,7 +36,8 @@ TEST_F(Cps3Window, OpenedAndSavedAtOnceWritesTheTemplateWithItsRomFolder)
     std::vector<std::string> expected = core::ConfigTemplate::cps3().lines();
     expected[9] = "Dir1=" + cps3.toStdString() + "/roms";
     expected[14] = "SoftwareVertexProcessing=1";  // loses its tab
-    EXPECT_EQ(savedAtOnce(), expected);
+    saveWithKeys(Form3);
+    EXPECT_EQ(written(cps3), expected);
     EXPECT_FALSE(Form3->isVisible());
     EXPECT_TRUE(errors.isEmpty());
 }

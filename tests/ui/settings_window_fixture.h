@@ -5,6 +5,7 @@
 #include "app_fixture.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QTest>
 
@@ -28,6 +29,16 @@ protected:
     static void click(QWidget *widget)
     {
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    }
+
+    // Saves as a keyboard user does: the focus starts on cancel, Tab moves it
+    // to save, and Enter presses the focused button. Escape does nothing.
+    static void saveWithKeys(QWidget *window)
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Return})
+            QTest::keyClick(QApplication::focusWidget(), key);
     }
 
     // Opens the drop-down's list by its arrow and clicks entry n.
