@@ -9,7 +9,8 @@ namespace core {
 class LanguageTable {
 public:
     // Replaces the table with the lines of the file at `path`.
-    // Throws FileOpenError if the file cannot be read; the table is then empty.
+    // Throws FileOpenError if it cannot be read or is not a regular file (a
+    // folder, a named pipe, a device); the table is then empty.
     void load(const std::string &path);
 
     // The text of line n; throws ListIndexError if there is no such line.

@@ -6,7 +6,14 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtest-dev
           fonts-wine xvfb xauth x11-utils imagemagick
-          desktop-file-utils appstream)
+          desktop-file-utils appstream weston qt6-wayland)
+
+# Tahoma's free stand-ins: fonts-wine for regular, DejaVu Sans Condensed for bold.
+packages+=(fonts-dejavu-core fonts-dejavu-extra)
+# With --fuzz: what scripts/fuzz.sh needs, clang and its sanitizer and libFuzzer runtimes.
+if [ "${1:-}" = --fuzz ]; then
+    packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,19 +7,72 @@
 #include "handler_guard.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QIcon>
+#include <QtEndian>
 
 namespace {
 
-// Where no Tahoma is installed, Debian's fonts-wine ships a free one that
-// fontconfig does not index; load it ourselves.
-void installTahoma()
+// A copy of a TrueType font whose name table names only `family` and
+// `style`, so that Qt files it under that family. Empty if it has no name
+// table.
+QByteArray renamedFont(QByteArray font, const QString &family, const QString &style)
 {
-    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
+    const QList<std::pair<quint16, QString>> names = {
+        {1, family}, {2, style}, {4, family + ' ' + style}, {6, family + '-' + style}};
+    QByteArray table(6 + 12 * names.size(), '\0');
+    auto put16 = [](QByteArray &bytes, qsizetype at, quint16 value) {
+        qToBigEndian(value, bytes.data() + at);
+    };
+    put16(table, 2, quint16(names.size()));
+    put16(table, 4, quint16(table.size()));
+    QByteArray strings;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QByteArray text(names[i].second.size() * 2, '\0');
+        qToBigEndian<char16_t>(names[i].second.utf16(), names[i].second.size(), text.data());
+        const qsizetype record = 6 + 12 * i;
+        put16(table, record, 3);           // Windows platform,
+        put16(table, record + 2, 1);       // Unicode,
+        put16(table, record + 4, 0x0409);  // English
+        put16(table, record + 6, names[i].first);
+        put16(table, record + 8, quint16(text.size()));
+        put16(table, record + 10, quint16(strings.size()));
+        strings += text;
+    }
+    table += strings;
+
+    if (font.size() < 12)
+        return {};
+    const int tableCount = qFromBigEndian<quint16>(font.constData() + 4);
+    for (int i = 0; i < tableCount && 12 + 16 * (i + 1) <= font.size(); ++i) {
+        const qsizetype record = 12 + 16 * i;
+        if (font.mid(record, 4) != "name")
+            continue;
+        // The new table goes at the end; the old one is left unreferenced.
+        while (font.size() % 4)
+            font += '\0';
+        qToBigEndian(quint32(font.size()), font.data() + record + 8);
+        qToBigEndian(quint32(table.size()), font.data() + record + 12);
+        return font + table;
+    }
+    return {};
+}
+
+// Where no Tahoma is installed, free stand-ins take its place, one per
+// weight: the Tahoma of Debian's fonts-wine (which fontconfig does not index)
+// for regular, and for bold DejaVu Sans Condensed Bold, since the wine bold
+// draws thin with a wide gap after "/".
+void installTahomaStandIns()
+{
+    const QString tahoma = QStringLiteral("Tahoma");
+    if (QFontInfo(QFont(tahoma)).family() == tahoma)
         return;
     QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
+    QFile bold(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf"));
+    if (bold.open(QIODevice::ReadOnly))
+        QFontDatabase::addApplicationFontFromData(renamedFont(bold.readAll(), tahoma, QStringLiteral("Bold")));
 }
 
 template <typename Form>
@@ -33,8 +86,8 @@ void deleteForm(Form *&form)
 
 void initApplication(QApplication &app)
 {
+    // No display name: Qt would append it to every window title.
     app.setApplicationName(QStringLiteral("Dravomel"));
-    app.setApplicationDisplayName(QStringLiteral("Dravomel"));
     app.setQuitOnLastWindowClosed(false);
 
     QIcon icon;
@@ -42,7 +95,7 @@ void initApplication(QApplication &app)
         icon.addFile(QStringLiteral(":/art/icon_%1.png").arg(size));
     app.setWindowIcon(icon);
 
-    installTahoma();
+    installTahomaStandIns();
 }
 
 void createForms()

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,10 +24,45 @@ bool ClickTracker::release(const QWidget *control, const QMouseEvent *event)
     return click;
 }
 
+// Every change of a label's contents (setText, setNum, clear, through a
+// TLabel or a QLabel pointer) ends in QWidget::updateGeometry, which
+// invalidates the layout of the label's parent. The windows place their
+// controls by hand, so their labels' parent gets this layout, which lays
+// out nothing and only passes the news on to its self-sizing labels. (Qt
+// holds the news back while a window is hidden and gives it when it shows.)
+class LabelTextWatcher : public QLayout {
+public:
+    explicit LabelTextWatcher(QWidget *parent) : QLayout(parent)
+    {
+        setSizeConstraint(SetNoConstraint);
+    }
+
+    void invalidate() override
+    {
+        const auto labels = parentWidget()->findChildren<TLabel *>(Qt::FindDirectChildrenOnly);
+        for (TLabel *label : labels)
+            label->followText();
+    }
+
+    void addItem(QLayoutItem *item) override { delete item; }
+    int count() const override { return 0; }
+    QLayoutItem *itemAt(int) const override { return nullptr; }
+    QLayoutItem *takeAt(int) override { return nullptr; }
+    QSize sizeHint() const override { return {}; }
+};
+
 TLabel::TLabel(QWidget *parent) : QLabel(parent)
 {
     // Folder names and language lines are shown as they are, never as markup.
     setTextFormat(Qt::PlainText);
+    watchParent();
+}
+
+void TLabel::watchParent()
+{
+    // A parent with a layout of its own sizes its labels itself.
+    if (parentWidget() && !parentWidget()->layout())
+        new LabelTextWatcher(parentWidget());
 }
 
 void TLabel::setAutoSize(bool on)
@@ -35,27 +71,31 @@ void TLabel::setAutoSize(bool on)
     fitText();
 }
 
-void TLabel::setText(const QString &text)
+void TLabel::followText()
 {
-    QLabel::setText(text);
-    fitText();
+    if (text() != fittedText_)
+        fitText();
 }
 
 void TLabel::fitText()
 {
+    fittedText_ = text();
     if (!autoSize_)
         return;
     ensurePolished();  // the style sheet may set the font
-    // Some fonts draw accents on capitals above their ascent (and cedillas
-    // below their descent). Grow the label by that much so nothing is
-    // clipped, keeping the text itself where the layout put it.
+    // Some fonts draw accents on capitals above their ascent, cedillas below
+    // their descent, or a last letter past its advance. Grow the label by
+    // that much so nothing is clipped, keeping the text itself where the
+    // layout put it.
     const QFontMetrics metrics(font());
     const QRect ink = metrics.boundingRect(text());
-    const int above = std::max(0, -ink.top() - metrics.ascent());
-    const int below = std::max(0, ink.bottom() + 1 - metrics.descent());
-    const QPoint textTopLeft = pos() + QPoint(0, contentsMargins().top());
-    setContentsMargins(0, above, 0, below);
-    setGeometry(QRect(textTopLeft - QPoint(0, above), sizeHint()));
+    const QMargins overhang(std::max(0, -ink.left()), std::max(0, -ink.top() - metrics.ascent()),
+                            std::max(0, ink.right() + 1 - metrics.horizontalAdvance(text())),
+                            std::max(0, ink.bottom() + 1 - metrics.descent()));
+    const QMargins old = contentsMargins();
+    const QPoint textTopLeft = pos() + QPoint(old.left(), old.top());
+    setContentsMargins(overhang);
+    setGeometry(QRect(textTopLeft - QPoint(overhang.left(), overhang.top()), sizeHint()));
 }
 
 void TLabel::changeEvent(QEvent *event)
@@ -63,6 +103,8 @@ void TLabel::changeEvent(QEvent *event)
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         fitText();
+    else if (event->type() == QEvent::ParentChange)
+        watchParent();
 }
 
 void TLabel::mousePressEvent(QMouseEvent *event)

@@ -30,9 +30,6 @@ public:
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool on);
 
-    // Hides QLabel::setText so that a self-sizing label follows its text.
-    void setText(const QString &text);
-
 signals:
     void clicked();
 
@@ -42,9 +39,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    friend class LabelTextWatcher;
+    void watchParent();
+    // Fits the label to its text unless it already fits this text.
+    void followText();
     void fitText();
 
     bool autoSize_ = false;
+    QString fittedText_;
     ClickTracker click_;
 };
 

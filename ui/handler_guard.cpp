@@ -1,6 +1,7 @@
 #include "handler_guard.h"
 
 #include "error_box.h"
+#include "text.h"
 
 #include <exception>
 
@@ -9,7 +10,7 @@ void runGuarded(const std::function<void()> &handler)
     try {
         handler();
     } catch (const std::exception &e) {
-        showError(QString::fromLocal8Bit(e.what()));
+        showError(toText(e.what()));
     } catch (...) {
         showError(QStringLiteral("Unexpected error."));
     }

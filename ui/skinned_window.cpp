@@ -5,6 +5,7 @@
 
 #include <QBitmap>
 #include <QChildEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
@@ -15,16 +16,22 @@ SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity)
 {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
+    // Wayland compositors ignore a window's shape for drawing: there the
+    // cut-out corners must be see-through pixels instead of lime ones.
+    const bool translucent = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    window->setAttribute(Qt::WA_TranslucentBackground, translucent);
+
     // The shared look comes first so that the window's own rules, read
     // later, win over it. The window itself is lime, the art's key colour.
     const QString self = QLatin1Char('#') + window->objectName();
     const QString base = QStringLiteral(
-        "%1 { background-color: rgb(0, 255, 0); }\n"
+        "%1 { background-color: %2; }\n"
         "%1, %1 * { font-family: \"Tahoma\"; font-size: 11px; }\n"
         "QLabel { color: white; background: transparent; }\n"
-        "QLabel:disabled { color: rgb(128, 128, 128); }\n").arg(self);
+        "QLabel:disabled { color: rgb(128, 128, 128); }\n")
+        .arg(self, translucent ? QStringLiteral("transparent") : QStringLiteral("rgb(0, 255, 0)"));
     window->setStyleSheet(base + window->styleSheet());
-    window->setAutoFillBackground(true);
+    window->setAutoFillBackground(!translucent);
 
     if (!background->pixmap().isNull() && !background->pixmap().mask().isNull())
         window->setMask(background->pixmap().mask());
@@ -66,6 +73,10 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::MouseButtonPress: {
+        // A popup (a drop-down's open list, a context menu) is a window of
+        // its own, even where it lies over the strip.
+        if (static_cast<QWidget *>(watched)->window() != window_)
+            break;
         auto *mouse = static_cast<QMouseEvent *>(event);
         const QPoint local = window_->mapFromGlobal(mouse->globalPosition().toPoint());
         if (mouse->button() != Qt::LeftButton || !isInDragStrip(local.x(), local.y(), window_->width()))

@@ -2,7 +2,8 @@
 // The look and behaviour shared by the frameless, picture-shaped windows:
 // the background picture gives the window its shape (its key colour is cut
 // out), the window is centred at first show, and a press in the top strip,
-// on the window or on any control in it, moves the window.
+// on the window or on any control in it (not on a popup over it), moves the
+// window.
 #include <QObject>
 #include <QPoint>
 

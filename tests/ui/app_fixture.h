@@ -4,11 +4,14 @@
 // created as at start-up and destroyed afterwards.
 #include "application.h"
 #include "error_box.h"
+#include "text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 class AppTest : public ::testing::Test {
@@ -45,21 +48,23 @@ protected:
     }
 
     // A language folder whose file holds `count` lines "line 0", "line 1", ...
-    QString writeLanguage(int count)
+    // Its name is bytes, which need not be UTF-8; it is returned as shown.
+    QString writeLanguage(int count, const std::string &name = "lang")
     {
-        const QString folder = home.filePath("lang");
-        QDir().mkpath(folder);
-        QFile file(folder + "/LNGFILE");
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string folder = toBytes(home.path()) + "/" + name;
+        std::filesystem::create_directories(folder);
+        std::ofstream file(folder + "/LNGFILE", std::ios::binary);
+        EXPECT_TRUE(file.is_open());
         for (int i = 0; i < count; ++i)
-            file.write(QByteArray("line ") + QByteArray::number(i) + "\r\n");
-        return folder;
+            file << "line " << i << "\r\n";
+        return toText(folder);
     }
 
     void writeKeyWithLanguage(int lines, const QByteArray &cps3 = "/emu/cps3",
-                              const QByteArray &model2 = "/emu/model2")
+                              const QByteArray &model2 = "/emu/model2",
+                              const std::string &languageFolder = "lang")
     {
-        const QByteArray folder = writeLanguage(lines).toLocal8Bit();
+        const QByteArray folder = QByteArray::fromStdString(toBytes(writeLanguage(lines, languageFolder)));
         writeKey("\"DMpath\"=\"" + folder + "\"\n\"CPS3\"=\"" + cps3 + "\"\n\"Model2\"=\"" + model2
                  + "\"\n");
     }

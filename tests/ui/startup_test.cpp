@@ -4,6 +4,12 @@
 #include "Unit4.h"
 #include "app_fixture.h"
 #include "handler_guard.h"
+#include "text.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 using StartUp = AppTest;
 
@@ -23,10 +29,11 @@ TEST_F(StartUp, WithoutKeyShowsPlaceholdersSilentlyAndCreatesNothing)
 
 TEST_F(StartUp, FillsTheMainWindowFromKeyAndLanguageFile)
 {
-    writeKeyWithLanguage(50);
+    // A program folder named in Windows-1252, not UTF-8, is still found.
+    writeKeyWithLanguage(50, "/emu/cps3", "/emu/model2", "langue fran\xE7""aise");
     createForms();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(Form1->Label10->text(), home.filePath("lang"));
+    EXPECT_EQ(toBytes(Form1->Label10->text()), toBytes(home.path()) + "/langue fran\xE7""aise");
     EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
     EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
     EXPECT_EQ(Form1->Label1->text(), "line 2");
@@ -40,11 +47,11 @@ TEST_F(StartUp, FillsTheMainWindowFromKeyAndLanguageFile)
 
 TEST_F(StartUp, MissingLanguageFileShowsOneErrorAndKeepsTheFolders)
 {
-    writeKey("\"DMpath\"=\"" + home.filePath("nowhere").toLocal8Bit()
+    writeKey("\"DMpath\"=\"" + home.filePath("émulateurs").toUtf8()
              + "\"\n\"CPS3\"=\"\"\n\"Model2\"=\"/emu/m2\"\n");
     createForms();
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].contains(home.filePath("nowhere") + "/LNGFILE"));
+    EXPECT_TRUE(errors[0].contains(home.filePath("émulateurs") + "/LNGFILE")) << errors[0].toStdString();
     EXPECT_EQ(Form1->Label6->text(), "");
     EXPECT_EQ(Form1->Label7->text(), "/emu/m2");
     EXPECT_EQ(Form1->Label1->text(), ".");
@@ -93,13 +100,51 @@ TEST_F(StartUp, OnlyTheMainWindowIsShownAndEachWindowHasItsCaptionAndSize)
     EXPECT_EQ(Form4->size(), QSize(517, 480));
 }
 
-using ShutDown = AppTest;
+TEST_F(StartUp, AnErrorIsShownInACriticalBoxTitledDravomel)
+{
+    setErrorSink(nullptr);  // the real message box
+    writeKey("\"DMpath\"=\"" + home.filePath("émulateurs").toUtf8() + "\"\n");
+    QString title, text;
+    QTimer closer;  // the box is modal: read and close it from inside its loop
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->icon() == QMessageBox::Critical ? box->text() : "not critical";
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start(0);
+    createForms();
+    EXPECT_EQ(title, "Dravomel");
+    EXPECT_TRUE(text.contains(home.filePath("émulateurs") + "/LNGFILE")) << text.toStdString();
+}
 
-TEST_F(ShutDown, QuittingWithoutKeyStoresBothPlaceholders)
+class ShutDown : public AppTest {
+protected:
+    // Runs the event loop, does `action` from inside it, and says whether
+    // the loop then ended by itself.
+    bool loopEndsAfter(const std::function<void()> &action)
+    {
+        bool stillRunning = false;
+        QObject scope;  // a timer left pending ends with it
+        QTimer::singleShot(0, &scope, [&] {
+            action();
+            // Runs only if the loop goes on after the action.
+            QTimer::singleShot(0, &scope, [&] {
+                stillRunning = true;
+                QCoreApplication::exit();
+            });
+        });
+        QCoreApplication::exec();
+        return !stillRunning;
+    }
+};
+
+TEST_F(ShutDown, QuittingWithoutKeyEndsTheRunAndStoresBothPlaceholders)
 {
     createForms();
     Form1->show();
-    Form1->Image3Click();
+    EXPECT_TRUE(loopEndsAfter([] { Form1->Image3Click(); }));
     EXPECT_FALSE(Form1->isVisible());
     const QByteArray text = settingsText();
     EXPECT_TRUE(text.contains("[HKEY_CURRENT_USER\\Software\\Dravomel]"));
@@ -110,15 +155,17 @@ TEST_F(ShutDown, QuittingWithoutKeyStoresBothPlaceholders)
 
 TEST_F(ShutDown, StoresTheFoldersAsDisplayedAndKeepsTheProgramFolder)
 {
-    writeKeyWithLanguage(50);
+    // A key exported on Windows holds Windows-1252 bytes; quitting keeps them.
+    const QByteArray windowsFolder = "C:\\\\Jeux\\\\\xE9mulateurs\\\\cps3";
+    writeKeyWithLanguage(50, "/emu/cps3", windowsFolder, "\xE9mulateurs");
     createForms();
     Form1->show();
     Form1->Label6->setText("/new/cps3");
     Form1->close();
     const QByteArray text = settingsText();
     EXPECT_TRUE(text.contains("\"CPS3\"=\"/new/cps3\""));
-    EXPECT_TRUE(text.contains("\"Model2\"=\"/emu/model2\""));
-    EXPECT_TRUE(text.contains("\"DMpath\"=\"" + home.filePath("lang").toLocal8Bit() + "\""));
+    EXPECT_TRUE(text.contains("\"Model2\"=\"" + windowsFolder + "\""));
+    EXPECT_TRUE(text.contains("\"DMpath\"=\"" + home.path().toUtf8() + "/\xE9mulateurs\""));
 }
 
 TEST_F(ShutDown, ClosingASettingsWindowClosesTheHiddenMainWindow)
@@ -130,7 +177,7 @@ TEST_F(ShutDown, ClosingASettingsWindowClosesTheHiddenMainWindow)
     ASSERT_FALSE(Form1->isVisible());
     ASSERT_TRUE(Form3->isVisible());
     Form1->Label7->setText("/picked/model2");
-    Form3->close();
+    EXPECT_TRUE(loopEndsAfter([] { Form3->close(); }));
     EXPECT_FALSE(Form3->isVisible());
     EXPECT_TRUE(settingsText().contains("\"Model2\"=\"/picked/model2\""));
 }
