@@ -7,8 +7,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,18 @@ protected:
             lines.push_back(piece.chopped(1).toStdString());
         }
         return lines;
+    }
+
+    // Presses `save` and gives the numbered lines of the file written into
+    // `folder`, joined by spaces.
+    std::string saveAndRead(QPushButton *save, const QString &folder, std::initializer_list<std::size_t> numbers)
+    {
+        click(save);
+        const std::vector<std::string> lines = written(folder);
+        std::string chosen;
+        for (std::size_t n : numbers)
+            chosen += (chosen.empty() ? "" : " ") + (n < lines.size() ? lines[n] : "(missing)");
+        return chosen;
     }
 
     const QString cps3 = home.filePath("emulators/cps3");
