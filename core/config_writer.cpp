@@ -1,8 +1,12 @@
 #include "config_writer.h"
 
+#include "code_page.h"
+#include "errors.h"
 #include "paths.h"
 
 #include <cstddef>
+#include <optional>
+#include <utility>
 
 namespace core {
 
@@ -44,15 +48,26 @@ template <std::size_t N>
 void applyThenSave(ConfigTemplate &t, const DrivenLine (&table)[N], const std::string (&values)[N],
                    const std::string &emulatorFolder, const WriteChunk &write)
 {
+    // Every value is converted before any line changes, so a text the
+    // emulator could not read leaves both the template and the file alone.
+    const std::string path = configurationPath(emulatorFolder);
+    const std::string codePage = emulatorCodePage();
+    std::string encoded[N];
+    for (std::size_t i = 0; i < N; ++i) {
+        std::optional<std::string> text = toCodePage(values[i], codePage);
+        if (!text)
+            throw WriteError(path, "\"" + values[i] + "\" cannot be written in code page " + codePage);
+        encoded[i] = std::move(*text);
+    }
     for (std::size_t i = 0; i < N; ++i)
-        t.replace(table[i].line, std::string(table[i].key) + "=" + values[i]);
+        t.replace(table[i].line, std::string(table[i].key) + "=" + encoded[i]);
 
     std::string bytes;
     for (const std::string &line : t.lines()) {
         bytes += line;
         bytes += "\r\n";
     }
-    replaceFile(configurationPath(emulatorFolder), bytes, write);
+    replaceFile(path, bytes, write);
 }
 
 } // namespace

@@ -25,8 +25,11 @@ struct Model2Choices {
 // Where the configuration of the emulator in `emulatorFolder` is written.
 std::string configurationPath(const std::string &emulatorFolder);
 
-// Replace the driven lines of `t`, then save all of it. On FileCreateError or
-// WriteError the replacements stay in `t` and the previous file is untouched.
+// Replace the driven lines of `t`, then save all of it. Texts are written in
+// the emulators' code page (see code_page.h); one it cannot hold is a
+// WriteError before anything changes. On FileCreateError or WriteError while
+// saving the replacements stay in `t`, and the previous file is kept as
+// replaceFile() promises.
 void writeCps3Configuration(ConfigTemplate &t, const Cps3Choices &c,
                             const std::string &emulatorFolder,
                             const WriteChunk &write = WriteChunk());

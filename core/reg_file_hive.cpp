@@ -5,10 +5,9 @@
 #include "safe_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace core {
 
@@ -18,18 +17,20 @@ const char kHivePrefix[] = "HKEY_CURRENT_USER\\";
 
 enum class ReadResult { Read, Missing, Failed };
 
+// fread and ferror rather than a stream: a failed read must be seen (reading
+// a folder fails here), not thrown or lost in a stream's state.
 ReadResult readWholeFile(const std::string &path, std::string &bytes)
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return ec ? ReadResult::Failed : ReadResult::Missing;
-    if (std::filesystem::is_directory(path, ec))
-        return ReadResult::Failed;
-    std::ifstream in(path, std::ios::binary);
+    std::FILE *in = std::fopen(path.c_str(), "rb");
     if (!in)
-        return ReadResult::Failed;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return in.bad() ? ReadResult::Failed : ReadResult::Read;
+        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+        bytes.append(buffer, got);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    return failed ? ReadResult::Failed : ReadResult::Read;
 }
 
 class RegFileKey : public SettingsKey {
@@ -86,10 +87,11 @@ std::unique_ptr<SettingsKey> RegFileHive::openKey(const std::string &keyPath, bo
     case ReadResult::Read:
         try {
             file = RegFile::parse(bytes);
-        } catch (const RegistryError &) {
+        } catch (const RegistryError &e) {
             if (create)
                 return nullptr;  // never overwrite a file we cannot read back
-            throw;
+            throw RegistryError("The stored settings file \"" + filePath_ + "\" is damaged ("
+                                + e.what() + ").");
         }
         break;
     }

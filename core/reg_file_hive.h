@@ -1,5 +1,5 @@
 #pragma once
-// Stored settings kept in one REGEDIT4 file instead of a registry.
+// Stored settings kept in one registry export file instead of a registry.
 #include "settings_hive.h"
 
 namespace core {
@@ -7,8 +7,9 @@ namespace core {
 class RegFileHive : public SettingsHive {
 public:
     explicit RegFileHive(std::string filePath);
-    // Raises RegistryError when the file exists but is damaged and `create`
-    // is false; with `create`, a damaged file gives nullptr and is left as it is.
+    // Raises RegistryError naming the file and the line when the file exists
+    // but is damaged and `create` is false; with `create`, a damaged file gives
+    // nullptr and is left as it is. An empty file holds no key.
     std::unique_ptr<SettingsKey> openKey(const std::string &keyPath, bool create) override;
 
     const std::string &filePath() const { return filePath_; }

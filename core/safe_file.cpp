@@ -160,6 +160,32 @@ void syncFolder(const std::string &folder)
     }
 }
 
+// Writes all of `bytes`, flushes them to disk and closes `fd`. Returns 0, or
+// the errno of the first failure.
+int writeAndClose(int fd, const std::string &bytes, const WriteChunk &write)
+{
+    int err = writeAll(fd, bytes, write);
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    return err;
+}
+
+// Where the folder takes no new file but the file itself may be written, it
+// is overwritten where it is. There is nothing to fall back on then: a
+// failure part way leaves the file as far as it got.
+void writeInPlace(const std::string &path, const std::string &target, const std::string &bytes,
+                  const WriteChunk &chunk)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0)
+        throw FileCreateError(path, errnoText(errno));
+    const int err = writeAndClose(fd, bytes, chunk);
+    if (err != 0)
+        throw WriteError(path, errnoText(err));
+}
+
 } // namespace
 
 void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write)
@@ -176,13 +202,17 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
     if (!S_ISDIR(info.st_mode))
         throw FileCreateError(path, folder + " is not a folder");
 
-    bool keepMode = false;
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
+    struct stat old;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists) {
+        if (S_ISDIR(old.st_mode))
             throw FileCreateError(path, "a folder of that name is in the way");
-        keepMode = true;
-        mode = info.st_mode & 07777;
+        // Renaming over a device or a FIFO would swap it for a plain file.
+        if (!S_ISREG(old.st_mode))
+            throw FileCreateError(path, "it is not a regular file");
+        // The folder may allow a rename over a file its user may not write.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            throw FileCreateError(path, errnoText(errno));
     }
 
     std::string temp;
@@ -191,34 +221,43 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
         temp = temporaryName(target);
         // A new file gets 0666 under the umask straight from open(); a
         // replaced one starts private and gets its old bits below.
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, keepMode ? 0600 : 0666);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST)
             break;
     }
-    if (fd < 0)
+    if (fd < 0) {
+        if (exists && (errno == EACCES || errno == EPERM)) {
+            writeInPlace(path, target, bytes, chunk);
+            return;
+        }
         throw FileCreateError(path, errnoText(errno));
-
-    if (keepMode && ::fchmod(fd, mode) != 0) {
-        const int err = errno;
-        ::close(fd);
-        ::unlink(temp.c_str());
-        throw FileCreateError(path, errnoText(err));
     }
 
-    int err = writeAll(fd, bytes, chunk);
-    if (err == 0 && ::fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && err == 0)
-        err = errno;
+    if (exists) {
+        // Root may keep both; a user only a group it belongs to. Ownership
+        // first, since a change of owner clears the set-id bits.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0
+            && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+            // Not allowed: the file becomes the user's own, as a new one would.
+        }
+        if (::fchmod(fd, old.st_mode & 07777) != 0) {
+            const int err = errno;
+            ::close(fd);
+            ::unlink(temp.c_str());
+            throw FileCreateError(path, errnoText(err));
+        }
+    }
+
+    const int err = writeAndClose(fd, bytes, chunk);
     if (err != 0) {
         ::unlink(temp.c_str());
         throw WriteError(path, errnoText(err));
     }
 
     if (::rename(temp.c_str(), target.c_str()) != 0) {
-        err = errno;
+        const int renameErr = errno;
         ::unlink(temp.c_str());
-        throw FileCreateError(path, errnoText(err));
+        throw FileCreateError(path, errnoText(renameErr));
     }
     syncFolder(folder);
 }

@@ -15,9 +15,14 @@ using WriteChunk = std::function<long(int fd, const char *data, std::size_t size
 // Replaces the file at `path` with exactly `bytes`.
 // - The folder must exist: otherwise FileCreateError, and nothing is created.
 // - A symbolic link at `path` stays; the file it points to is replaced.
-// - A replaced file keeps its permission bits; a new one gets 0666 less umask.
+// - A target that is not a regular file, or that the user may not write, is
+//   a FileCreateError and is left alone.
+// - A replaced file keeps its permission bits, and its owner and group where
+//   the system allows; a new one gets 0666 less umask.
 // - On any failure the previous file is left exactly as it was, the temporary
 //   file is removed, and FileCreateError or WriteError names `path`.
+// - Where the folder takes no new file but the file may be written, it is
+//   overwritten in place instead; a WriteError then leaves it part written.
 void replaceFile(const std::string &path, const std::string &bytes,
                  const WriteChunk &write = WriteChunk());
 

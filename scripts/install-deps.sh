@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtest-dev
-          fonts-wine xvfb xauth x11-utils imagemagick)
+          fonts-wine xvfb xauth x11-utils imagemagick
+          desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do

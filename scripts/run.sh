@@ -9,18 +9,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 
-config="${XDG_CONFIG_HOME:-}"
-[[ "$config" == /* ]] || config="$HOME/.config"
-reg="$config/Dravomel/Dravomel.reg"
-section='[HKEY_CURRENT_USER\Software\Dravomel]'
-if ! grep -qiF "$section" "$reg" 2>/dev/null; then
-    language_folder="$PWD/resources/lang/fr"
-    escaped=$(printf '%s' "$language_folder" | sed -e 's/\\/\\\\/g' -e 's/"/\\"/g')
-    mkdir -p "$(dirname "$reg")"
-    [ -s "$reg" ] || printf 'REGEDIT4\n' > "$reg"
-    printf '\n%s\n"DMpath"="%s"\n' "$section" "$escaped" >> "$reg"
-    echo "Stored settings created in $reg (program folder: $language_folder)"
-fi
+# The same first-run helper the installed menu entry runs, pointed at the
+# shipped French folder of this checkout.
+build/app/dravomel-register --folder "$PWD/resources/lang/fr"
 
 program="$PWD/build/app/dravomel"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

@@ -1,152 +1,29 @@
+#include "code_page.h"
+#include "config_goldens.h"
 #include "config_writer.h"
 #include "errors.h"
+#include "presets.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <optional>
 #include <unistd.h>
+#include <utility>
 
+using core::cps3Presets;
+using core::model2Presets;
 using filetest::entries;
+using filetest::expectedCps3File;
+using filetest::expectedModel2File;
 using filetest::readBytes;
 using filetest::ScratchFolder;
 using filetest::writeBytes;
 
 namespace {
-
-// What the emulators must find on disk, byte for byte, with every control at
-// its preset. Typed out here rather than built from the templates.
-std::string expectedCps3File(const std::string &romFolder)
-{
-    return std::string(
-               ";Configuration file for the Capcom System 3 emulator\r\n"
-               ";All text to the right of\r\n"
-               "; is ignored (use as comments)\r\n"
-               "\r\n"
-               "\r\n"
-               ";Add your rom directories here (max 10)\r\n"
-               ";ROMS subdirectory in the same folder than the exe is always scanned when searching for roms\r\n"
-               ";(remove the ; form Dir1)\r\n"
-               "[RomDirs]\r\n")
-        + "Dir1=" + romFolder + "\r\n"
-        + "\r\n"
-          "\r\n"
-          "[Renderer]\r\n"
-          "ForceSync=0\r\n"
-          "SoftwareVertexProcessing=1\r\n"
-          "ForceManaged=0\r\n"
-          "\r\n"
-          "FilterTilemaps=1\r\n"
-          "FullScreenWidth=640\r\n"
-          "FullScreenHeight=480\r\n"
-          "\r\n"
-          "\r\n"
-          ";These options are configured from menus so don't touch\r\n"
-          "FullMode=0\t\r\n"
-          "Sound=1\r\n"
-          "Frameskip=-1\r\n"
-          "AutoFull=0\r\n"
-          "\r\n"
-          "[CPS3]\r\n"
-          "Region=3\r\n"
-          "\r\n";
-}
-
-std::string expectedModel2File(const std::string &romFolder)
-{
-    return std::string(
-               ";Configuration file for the SEGA Model 2 emulator\r\n"
-               ";All text to the right of ; is ignored (use as comments)\r\n"
-               "\r\n"
-               "\r\n"
-               ";Add your rom directories here (max 10)\r\n"
-               ";ROMS subdirectory in the same folder than the exe is always scanned when searching for roms\r\n"
-               ";(remove the ; form Dir1)\r\n"
-               "[RomDirs]\r\n")
-        + "Dir1=" + romFolder + "\r\n"
-        + "\r\n"
-          "\r\n"
-          "[Renderer]\r\n"
-          "Geometrizer=1\r\n"
-          "SoftwareVertexProcessing=1\r\n"
-          "\r\n"
-          "Wireframe=0\r\n"
-          "FakeGouraud=0\r\n"
-          "Bilinear=1\r\n"
-          "Trilinear=0\r\n"
-          "FilterTilemaps=0\r\n"
-          "ForceManaged=0\r\n"
-          "\r\n"
-          "ForceSync=0\r\n"
-          "FullScreenWidth=640\r\n"
-          "FullScreenHeight=480\r\n"
-          "\r\n"
-          "AutoMip=0\r\n"
-          "MeshTransparency=0\r\n"
-          "\r\n"
-          "\r\n"
-          ";These options are configured from menus so don't touch\r\n"
-          "FullMode=0\t\r\n"
-          "Sound=1\r\n"
-          "Frameskip=-1\r\n"
-          "\r\n"
-          "\r\n"
-          "\r\n"
-          "[Input]\r\n"
-          "XInput=0\t\t\t;Enable support for Xbox360 compatible devices\r\n"
-          "EnableFF=0\t\t\t;Enable Force Feedback Effects\r\n"
-          "\r\n"
-          ";FORCE EFFECTS PARAMETERS\r\n"
-          ";FE_CENTERING Effect (Spring centering effect)\r\n"
-          "FE_CENTERING_Gain=0.5\t\t;Global gain \r\n"
-          "FE_CENTERING_Coefficient=10000\t;0-10000\r\n"
-          "FE_CENTERING_Saturation=10000\t;0-10000\r\n"
-          "FE_CENTERING_Deadband=1000\t;10%\r\n"
-          "\r\n"
-          ";FE_CLUTCH Effect (Friction, wheel turn hardness)\r\n"
-          "FE_CLUTCH_Gain=1.0\t\t;Global gain \r\n"
-          "FE_CLUTCH_Coefficient=10000\t;0-10000\r\n"
-          "\r\n"
-          ";FE_LEFT,FE_RIGHT (Constant force in a direction)\r\n"
-          "FE_LEFT_Gain=1.0\t\t;Global gain \r\n"
-          "FE_LEFT_Magnitude=10000\t\t;0-10000\r\n"
-          "FE_RIGHT_Gain=1.0\t\t;Global gain \r\n"
-          "FE_RIGHT_Magnitude=10000\t;0-10000\r\n"
-          "\r\n"
-          "\r\n"
-          ";FE_UNCENTERING (Sine force, wave the wheel, rumble)\r\n"
-          "FE_UNCENTERING_Gain=1.0\t\t;Global gain \r\n"
-          "FE_UNCENTERING_Magnitude=10000\t;0-10000\r\n"
-          "FE_UNCENTERING_Offset=-200\r\n"
-          "FE_UNCENTERING_Phase=0\r\n"
-          "FE_UNCENTERING_Period=56000\r\n"
-          "\r\n";
-}
-
-core::Cps3Choices cps3Presets(const std::string &folder)
-{
-    core::Cps3Choices c;
-    c.romFolder = folder + "/roms";
-    c.forceSync = 0;
-    c.softwareVertexProcessing = 1;
-    c.forceManaged = 0;
-    c.filterTilemaps = 1;
-    c.fullScreenWidth = "640";
-    c.fullScreenHeight = "480";
-    return c;
-}
-
-core::Model2Choices model2Presets(const std::string &folder)
-{
-    core::Model2Choices c;
-    c.romFolder = folder + "/roms";
-    c.geometrizer = 1;
-    c.softwareVertexProcessing = 1;
-    c.wireframe = c.fakeGouraud = c.filterTilemaps = c.forceManaged = c.autoMip =
-        c.meshTransparency = 0;
-    return c;
-}
 
 std::size_t lineBreaks(const std::string &bytes)
 {
@@ -167,6 +44,34 @@ std::vector<std::string> savedLines(const std::string &folder)
     EXPECT_EQ(from, bytes.size()) << "text after the last line break";
     return lines;
 }
+
+// The variables that choose the code page: all unset for one test, then put
+// back as they were.
+class CodePageEnvironment {
+public:
+    CodePageEnvironment()
+    {
+        for (const char *name : kNames) {
+            const char *value = std::getenv(name);
+            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+            ::unsetenv(name);
+        }
+    }
+    ~CodePageEnvironment()
+    {
+        for (const auto &[name, value] : saved_) {
+            if (value)
+                ::setenv(name, value->c_str(), 1);
+            else
+                ::unsetenv(name);
+        }
+    }
+    void set(const char *name, const char *value) { ::setenv(name, value, 1); }
+
+private:
+    static constexpr const char *kNames[] = {"DRAVOMEL_CODEPAGE", "LC_ALL", "LC_CTYPE", "LANG"};
+    std::vector<std::pair<const char *, std::optional<std::string>>> saved_;
+};
 
 } // namespace
 
@@ -197,26 +102,38 @@ TEST(ConfigWriter, Model2PresetsGiveTheExactFile)
 
 TEST(ConfigWriter, ValuesAreWrittenAsGiven)
 {
+    // Every key gets a value of its own, so two keys swapped show.
     ScratchFolder folder;
     core::ConfigTemplate cps3 = core::ConfigTemplate::cps3();
     core::Cps3Choices c = cps3Presets(folder.path());
+    c.forceSync = 2;
+    c.softwareVertexProcessing = 0;
     c.forceManaged = -1;
+    c.filterTilemaps = 1;
     c.fullScreenWidth = "wide";
     c.fullScreenHeight = "";
     core::writeCps3Configuration(cps3, c, folder.path());
     std::vector<std::string> lines = savedLines(folder.path());
     ASSERT_EQ(lines.size(), 31u);
+    EXPECT_EQ(lines.at(13), "ForceSync=2");
+    EXPECT_EQ(lines.at(14), "SoftwareVertexProcessing=0");
     EXPECT_EQ(lines.at(15), "ForceManaged=-1");
+    EXPECT_EQ(lines.at(17), "FilterTilemaps=1");
     EXPECT_EQ(lines.at(18), "FullScreenWidth=wide");
     EXPECT_EQ(lines.at(19), "FullScreenHeight=");
 
     core::ConfigTemplate model2 = core::ConfigTemplate::model2();
-    core::writeModel2Configuration(model2, core::Model2Choices(), folder.path());
+    const core::Model2Choices m{"", 0, 1, 2, 3, 4, 5, 6, -1};
+    core::writeModel2Configuration(model2, m, folder.path());
     lines = savedLines(folder.path());
     ASSERT_EQ(lines.size(), 66u);
     EXPECT_EQ(lines.at(8), "Dir1=");
-    for (std::size_t n : {12, 13, 15, 16, 19, 20, 26, 27})
-        EXPECT_EQ(lines.at(n).substr(lines.at(n).find('=')), "=-1") << "line " << n;
+    const std::vector<std::string> driven = {
+        "Geometrizer=0", "SoftwareVertexProcessing=1", "Wireframe=2", "FakeGouraud=3",
+        "FilterTilemaps=4", "ForceManaged=5", "AutoMip=6", "MeshTransparency=-1"};
+    const std::size_t at[] = {12, 13, 15, 16, 19, 20, 26, 27};
+    for (std::size_t i = 0; i < driven.size(); ++i)
+        EXPECT_EQ(lines.at(at[i]), driven[i]);
 }
 
 TEST(ConfigWriter, EmptyEmulatorFolderStartsAtTheRoot)
@@ -304,4 +221,72 @@ TEST(ConfigWriter, FailedSaveKeepsThePreviousFile)
     EXPECT_EQ(readBytes(folder / "EMULATOR.INI"), previous);
     EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
     EXPECT_EQ(t.line(12), "Geometrizer=1");
+}
+
+TEST(ConfigWriter, CodePageIsTheOneWineTakesForTheLocale)
+{
+    const std::pair<const char *, const char *> locales[] = {
+        {"C", "1252"},         {"fr_FR.UTF-8", "1252"}, {"pl_PL.UTF-8", "1250"},
+        {"sr_RS@latin", "1250"}, {"ru_RU.UTF-8", "1251"}, {"ja_JP.UTF-8", "932"},
+        {"zh_CN.UTF-8", "936"}, {"zh_TW.UTF-8", "950"},
+    };
+    for (const auto &[locale, codePage] : locales)
+        EXPECT_EQ(core::codePageOfLocale(locale), codePage) << locale;
+
+    CodePageEnvironment env;
+    EXPECT_EQ(core::emulatorCodePage(), "1252");
+    env.set("LANG", "ru_RU.UTF-8");
+    env.set("LC_CTYPE", "el_GR.UTF-8");
+    EXPECT_EQ(core::emulatorCodePage(), "1253");
+    env.set("LC_ALL", "tr_TR.UTF-8");
+    EXPECT_EQ(core::emulatorCodePage(), "1254");
+    env.set("DRAVOMEL_CODEPAGE", "1257");
+    EXPECT_EQ(core::emulatorCodePage(), "1257");
+}
+
+TEST(ConfigWriter, TextsAreWrittenInTheEmulatorsCodePage)
+{
+    CodePageEnvironment env;
+    env.set("LANG", "fr_FR.UTF-8");
+    ScratchFolder folder;
+    core::ConfigTemplate t = core::ConfigTemplate::cps3();
+    core::Cps3Choices c = cps3Presets(folder.path());
+    c.romFolder = "/home/ana/Téléchargements/roms";
+    c.fullScreenWidth = "800×600";
+    c.fullScreenHeight = "\xE9"; // not UTF-8: already in the code page
+    core::writeCps3Configuration(t, c, folder.path());
+    std::vector<std::string> lines = savedLines(folder.path());
+    EXPECT_EQ(lines.at(9), "Dir1=/home/ana/T\xE9l\xE9" "chargements/roms");
+    EXPECT_EQ(lines.at(18), "FullScreenWidth=800\xD7" "600");
+    EXPECT_EQ(lines.at(19), "FullScreenHeight=\xE9");
+
+    env.set("DRAVOMEL_CODEPAGE", "1251");
+    c.romFolder = "/home/ana/Загрузки";
+    c.fullScreenWidth = "800";
+    core::writeCps3Configuration(t, c, folder.path());
+    EXPECT_EQ(savedLines(folder.path()).at(9), "Dir1=/home/ana/\xC7\xE0\xE3\xF0\xF3\xE7\xEA\xE8");
+}
+
+TEST(ConfigWriter, TextTheCodePageCannotHoldChangesNothing)
+{
+    CodePageEnvironment env;
+    env.set("LANG", "fr_FR.UTF-8");
+    ScratchFolder folder;
+    const std::string previous = "Dir1=/old\r\n";
+    writeBytes(folder / "EMULATOR.INI", previous);
+    core::ConfigTemplate t = core::ConfigTemplate::cps3();
+    core::Cps3Choices c = cps3Presets(folder.path());
+    c.romFolder = "/home/ana/Загрузки/roms";
+    try {
+        core::writeCps3Configuration(t, c, folder.path());
+        FAIL() << "no error raised";
+    } catch (const core::WriteError &e) {
+        EXPECT_EQ(e.path(), folder / "EMULATOR.INI");
+        const std::string message = e.what();
+        EXPECT_NE(message.find(c.romFolder), std::string::npos) << message;
+        EXPECT_NE(message.find("1252"), std::string::npos) << message;
+    }
+    EXPECT_EQ(readBytes(folder / "EMULATOR.INI"), previous);
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
+    EXPECT_EQ(t.line(9), core::ConfigTemplate::cps3().line(9));
 }

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <grp.h>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using filetest::entries;
@@ -50,6 +52,34 @@ core::WriteChunk failingAfter(std::size_t limit)
     };
 }
 
+// Root may write anything, so the tests that are about a user's rights run
+// as "nobody" when they run as root.
+const uid_t kNobody = 65534;
+const gid_t kNoGroup = 65534;
+
+// Saves in a child process with an ordinary user's rights and tells how it went.
+std::string saveAsOrdinaryUser(const std::string &path, const std::string &bytes)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0
+            && (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(3);
+        try {
+            core::replaceFile(path, bytes);
+            ::_exit(0);
+        } catch (const core::FileCreateError &) {
+            ::_exit(1);
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    const char *outcomes[] = {"saved", "file-create error", "other error", "could not become a user"};
+    return WIFEXITED(status) && WEXITSTATUS(status) < 4 ? outcomes[WEXITSTATUS(status)] : "crashed";
+}
+
 } // namespace
 
 TEST(ReplaceFile, NewFileGetsExactBytesAndModeUnderUmask)
@@ -63,15 +93,66 @@ TEST(ReplaceFile, NewFileGetsExactBytesAndModeUnderUmask)
     EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"new.ini"});
 }
 
-TEST(ReplaceFile, ReplacedFileKeepsItsModeBits)
+TEST(ReplaceFile, ReplacedFileKeepsItsModeOwnerAndGroup)
 {
     ScratchFolder folder;
     UmaskGuard mask(022);
     writeBytes(folder / "f", "a much longer previous content");
     ASSERT_EQ(::chmod((folder / "f").c_str(), 0604), 0);
+    // Only root can hand a file to someone else; anyone else keeps their own.
+    const uid_t owner = ::geteuid() == 0 ? kNobody : ::geteuid();
+    const gid_t group = ::geteuid() == 0 ? kNoGroup : ::getegid();
+    ASSERT_EQ(::chown((folder / "f").c_str(), owner, group), 0);
+
     core::replaceFile(folder / "f", "short");
     EXPECT_EQ(readBytes(folder / "f"), "short");
     EXPECT_EQ(modeOf(folder / "f"), 0604u);
+    struct stat info {};
+    ASSERT_EQ(::stat((folder / "f").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, owner);
+    EXPECT_EQ(info.st_gid, group);
+}
+
+TEST(ReplaceFile, TargetThatIsNoRegularFileIsLeftAlone)
+{
+    ScratchFolder folder;
+    ASSERT_EQ(::mkdir((folder / "emu").c_str(), 0755), 0);
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink("../fifo", (folder / "emu/EMULATOR.INI").c_str()), 0);
+
+    for (const std::string &path : {folder / "fifo", folder / "emu/EMULATOR.INI"})
+        EXPECT_THROW(core::replaceFile(path, "data"), core::FileCreateError) << path;
+
+    struct stat info {};
+    ASSERT_EQ(::lstat((folder / "fifo").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(entries(folder.path()), (std::vector<std::string>{"emu", "fifo"}));
+    EXPECT_EQ(entries(folder / "emu"), std::vector<std::string>{"EMULATOR.INI"});
+}
+
+TEST(ReplaceFile, AnOrdinaryUserNeedsWriteRightsOnTheFileNotTheFolder)
+{
+    ScratchFolder folder;
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((folder / "open").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((folder / "locked").c_str(), 0755), 0);
+    writeBytes(folder / "open/EMULATOR.INI", "read-only\r\n");
+    writeBytes(folder / "locked/EMULATOR.INI", "a longer previous file\r\n");
+    ASSERT_EQ(::chmod((folder / "open").c_str(), 0777), 0);
+    ASSERT_EQ(::chmod((folder / "open/EMULATOR.INI").c_str(), 0444), 0);
+    ASSERT_EQ(::chmod((folder / "locked/EMULATOR.INI").c_str(), 0666), 0);
+    ASSERT_EQ(::chmod((folder / "locked").c_str(), 0555), 0);
+
+    // The folder would allow a rename over the file the user may not write.
+    EXPECT_EQ(saveAsOrdinaryUser(folder / "open/EMULATOR.INI", "new\r\n"), "file-create error");
+    EXPECT_EQ(readBytes(folder / "open/EMULATOR.INI"), "read-only\r\n");
+    EXPECT_EQ(entries(folder / "open"), std::vector<std::string>{"EMULATOR.INI"});
+
+    // No new file may go into the folder, but the file itself is writable.
+    EXPECT_EQ(saveAsOrdinaryUser(folder / "locked/EMULATOR.INI", "new\r\n"), "saved");
+    EXPECT_EQ(readBytes(folder / "locked/EMULATOR.INI"), "new\r\n");
+    EXPECT_EQ(modeOf(folder / "locked/EMULATOR.INI"), 0666u);
+    ASSERT_EQ(::chmod((folder / "locked").c_str(), 0755), 0);
 }
 
 TEST(ReplaceFile, ShortAndInterruptedWritesStillWriteEverything)
@@ -133,25 +214,28 @@ TEST(ReplaceFile, FolderInTheWayIsACreateErrorAndLeavesNoTemporary)
 TEST(ReplaceFile, LinkChainStaysAndItsLastTargetIsReplaced)
 {
     ScratchFolder folder;
-    ASSERT_EQ(::mkdir((folder / "real").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir((folder / "emu").c_str(), 0755), 0);
-    writeBytes(folder / "real/shared.ini", "old");
-    ASSERT_EQ(::chmod((folder / "real/shared.ini").c_str(), 0640), 0);
-    // A relative link to a second link, which points at the real file.
-    ASSERT_EQ(::symlink("../real/shared.ini", (folder / "emu/hop").c_str()), 0);
-    ASSERT_EQ(::symlink("hop", (folder / "emu/EMULATOR.INI").c_str()), 0);
+    ASSERT_EQ(::mkdir((folder / "links").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((folder / "links/real").c_str(), 0755), 0);
+    writeBytes(folder / "links/real/shared.ini", "old");
+    ASSERT_EQ(::chmod((folder / "links/real/shared.ini").c_str(), 0640), 0);
+    // A relative link to a second link in another folder, whose own relative
+    // target counts from that folder.
+    ASSERT_EQ(::symlink("real/shared.ini", (folder / "links/hop").c_str()), 0);
+    ASSERT_EQ(::symlink("../links/hop", (folder / "emu/EMULATOR.INI").c_str()), 0);
 
     core::replaceFile(folder / "emu/EMULATOR.INI", "new\r\n");
 
     char link[64] = {};
     ASSERT_GT(::readlink((folder / "emu/EMULATOR.INI").c_str(), link, sizeof link - 1), 0);
-    EXPECT_STREQ(link, "hop");
-    ASSERT_GT(::readlink((folder / "emu/hop").c_str(), link, sizeof link - 1), 0);
-    EXPECT_STREQ(link, "../real/shared.ini");
-    EXPECT_EQ(readBytes(folder / "real/shared.ini"), "new\r\n");
-    EXPECT_EQ(modeOf(folder / "real/shared.ini"), 0640u);
-    EXPECT_EQ(entries(folder / "real"), std::vector<std::string>{"shared.ini"});
-    EXPECT_EQ(entries(folder / "emu"), (std::vector<std::string>{"EMULATOR.INI", "hop"}));
+    EXPECT_STREQ(link, "../links/hop");
+    ASSERT_GT(::readlink((folder / "links/hop").c_str(), link, sizeof link - 1), 0);
+    EXPECT_STREQ(link, "real/shared.ini");
+    EXPECT_EQ(readBytes(folder / "links/real/shared.ini"), "new\r\n");
+    EXPECT_EQ(modeOf(folder / "links/real/shared.ini"), 0640u);
+    EXPECT_EQ(entries(folder / "links/real"), std::vector<std::string>{"shared.ini"});
+    EXPECT_EQ(entries(folder / "links"), (std::vector<std::string>{"hop", "real"}));
+    EXPECT_EQ(entries(folder / "emu"), std::vector<std::string>{"EMULATOR.INI"});
 }
 
 TEST(ReplaceFile, DanglingLinkCreatesItsTarget)

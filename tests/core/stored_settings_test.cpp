@@ -23,6 +23,17 @@ namespace fs = std::filesystem;
 
 const char kSection[] = "[HKEY_CURRENT_USER\\Software\\Dravomel]";
 
+// A file as Windows' regedit writes it: UTF-16, low byte first.
+std::string utf16le(const std::u16string &text)
+{
+    std::string bytes;
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
 // Restores an environment variable when it goes out of scope.
 class SavedEnv {
 public:
@@ -91,6 +102,8 @@ TEST_F(StoredSettingsTest, KeyFileFollowsXdgConfigHomeElseHome)
     EXPECT_EQ(core::settingsFilePath(), folder_ + "/home/.config/Dravomel/Dravomel.reg");
     ::unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(core::settingsFilePath(), folder_ + "/home/.config/Dravomel/Dravomel.reg");
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(core::settingsFilePath(), folder_ + "/home/.config/Dravomel/Dravomel.reg");
 }
 
 // --- absent key, first run ---
@@ -100,6 +113,11 @@ TEST_F(StoredSettingsTest, AbsentKeyOpensNothingAndCreatesNothing)
     EXPECT_EQ(open(), nullptr);
     EXPECT_FALSE(fs::exists(keyFolder_));
     EXPECT_TRUE(fs::is_empty(folder_));
+
+    // An empty file holds no key; it is not a damaged one.
+    writeSettings("");
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_EQ(settingsText(), "");
 }
 
 TEST_F(StoredSettingsTest, FirstStoreCreatesTheFileWithBothFoldersAndNoProgramFolder)
@@ -197,8 +215,8 @@ TEST_F(StoredSettingsTest, NonTextValueRaisesRegistryErrorOnRead)
     const std::vector<std::string> forms{
         "dword:0000002a",
         "hex:2f,61,00",
-        "hex(2):2f,00,61,00,00,00",
-        "hex(2):2f,00,61,00,2f,00,62,00,\\\n  63,00,00,00",
+        "hex(7):2f,00,61,00,00,00,00,00",
+        "hex(7):2f,00,61,00,2f,00,62,00,\\\n  63,00,00,00,00,00",
     };
     for (const std::string &form : forms) {
         SCOPED_TRACE(form);
@@ -213,6 +231,66 @@ TEST_F(StoredSettingsTest, NonTextValueRaisesRegistryErrorOnRead)
         // A continued value does not swallow the value after it.
         EXPECT_EQ(key->readString("Model2"), "/games/m2");
     }
+}
+
+TEST_F(StoredSettingsTest, ReadsTheFileAsTheRegistryImportDoes)
+{
+    // Edited by hand: byte-order mark, lowercase header, indentation,
+    // comments, blanks around "=", the key twice, a deletion marker and an
+    // expandable text, whose variable stays as it is.
+    const std::string top = "\xEF\xBB\xBF" "regedit4\n"
+                            "\n"
+                            "  ; copied from the old machine\n"
+                            "[HKEY_CURRENT_USER\\Software\\Dravomel]\n"
+                            "  \"DMpath\" = \"/old/dm\"\n";
+    const std::string middle = "\n"
+                               "[HKEY_CURRENT_USER\\Software\\Other]\n"
+                               "\"CPS3\"=\"not ours\" ; a note\n"
+                               "\n"
+                               "  [HKEY_CURRENT_USER\\Software\\Dravomel]\n"
+                               "\t\"DMpath\"\t=\thex(2):25,48,4f,4d,45,25,2f,64,6d,00\n";
+    writeSettings(top + "\"CPS3\"=\"/first\"\n\"Model2\"=\"/m2\"\n" + middle
+                  + "  \"CPS3\"=\"/second\"\n\"Model2\"=-\n");
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("DMpath"), "%HOME%/dm");
+    EXPECT_EQ(key->readString("CPS3"), "/second");
+    EXPECT_EQ(key->readString("Model2"), "");
+    key.reset();
+
+    // One value per name is left, where the import took it from.
+    store("/new", "/m");
+    EXPECT_EQ(settingsText(), top + middle + "  \"CPS3\"=\"/new\"\n\"Model2\"=\"/m\"\n");
+}
+
+TEST_F(StoredSettingsTest, WindowsUnicodeExportIsReadAndStoredInItsOwnFormat)
+{
+    const std::u16string head = u"\uFEFFWindows Registry Editor Version 5.00\r\n\r\n"
+                                u"[HKEY_CURRENT_USER\\Software\\Dravomel]\r\n"
+                                u"\"DMpath\"=\"C:\\\\Jeux\\\\\u00e9mulateurs \u65e5\u672c \U0001D11E\"\r\n";
+    writeSettings(utf16le(head + u"\"CPS3\"=hex(2):25,00,41,00,25,00,5c,00,\\\r\n"
+                                 u"  63,00,00,00\r\n"
+                                 u"\"Model2\"=hex(1):43,00,3a,00,5c,00,6d,00,32,00,00,00\r\n"
+                                 u"\r\n"));
+    auto key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("DMpath"),
+              "C:\\Jeux\\\xC3\xA9mulateurs \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9D\x84\x9E");
+    EXPECT_EQ(key->readString("CPS3"), "%A%\\c");
+    EXPECT_EQ(key->readString("Model2"), "C:\\m2");
+    key.reset();
+
+    // A folder named in Latin-1 is not UTF-8: it goes in as lone surrogates
+    // and comes back as the same bytes.
+    const std::string latin1 = "/m2/\xE9t\xE9";
+    store("/jeux/\xC3\xA9mu", latin1);
+    EXPECT_EQ(settingsText(), utf16le(head + u"\"CPS3\"=\"/jeux/\u00e9mu\"\r\n"
+                                             u"\"Model2\"=\"/m2/" + char16_t(0xDCE9) + u"t"
+                                      + char16_t(0xDCE9) + u"\"\r\n"
+                                                           u"\r\n"));
+    key = open();
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readString("Model2"), latin1);
 }
 
 TEST_F(StoredSettingsTest, StoreTurnsANonTextValueIntoText)
@@ -333,24 +411,24 @@ TEST_F(StoredSettingsTest, QuotesAndBackslashesRoundTrip)
     EXPECT_EQ(key->readString("Model2"), model2);
 }
 
-TEST_F(StoredSettingsTest, WindowsLineEndsStayWindowsLineEnds)
+TEST_F(StoredSettingsTest, EachLineKeepsItsOwnLineEnd)
 {
     writeSettings(std::string("REGEDIT4\r\n\r\n") + kSection + "\r\n"
-                  "\"DMpath\"=\"C:\\\\Dravomel\"\r\n"
+                  "\"DMpath\"=\"C:\\\\Dravomel\"\n"
                   "\"CPS3\"=\"C:\\\\old\"\r\n"
-                  "\r\n");
+                  "\"Model2\"=\"C:\\\\m2\"");
     auto key = open();
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->readString("DMpath"), "C:\\Dravomel");
     EXPECT_EQ(key->readString("CPS3"), "C:\\old");
+    EXPECT_EQ(key->readString("Model2"), "C:\\m2");
     key.reset();
 
     store("C:\\new", "...");
     EXPECT_EQ(settingsText(), std::string("REGEDIT4\r\n\r\n") + kSection + "\r\n"
-                                  "\"DMpath\"=\"C:\\\\Dravomel\"\r\n"
+                                  "\"DMpath\"=\"C:\\\\Dravomel\"\n"
                                   "\"CPS3\"=\"C:\\\\new\"\r\n"
-                                  "\"Model2\"=\"...\"\r\n"
-                                  "\r\n");
+                                  "\"Model2\"=\"...\"");
 }
 
 TEST_F(StoredSettingsTest, FileWithoutOurKeyGainsItOnlyWhenStoring)
@@ -358,8 +436,7 @@ TEST_F(StoredSettingsTest, FileWithoutOurKeyGainsItOnlyWhenStoring)
     const std::string other = "REGEDIT4\r\n"
                               "\r\n"
                               "[HKEY_CURRENT_USER\\Software\\Other]\r\n"
-                              "\"CPS3\"=\"not ours\"\r\n"
-                              "\r\n";
+                              "\"CPS3\"=\"not ours\"";
     writeSettings(other);
     EXPECT_EQ(open(), nullptr);
     EXPECT_EQ(settingsText(), other);
@@ -372,7 +449,7 @@ TEST_F(StoredSettingsTest, FileWithoutOurKeyGainsItOnlyWhenStoring)
                               "\r\n"
                               "[HKEY_CURRENT_USER\\Software\\Dravomel]\r\n"
                               "\"CPS3\"=\"/c\"\r\n"
-                              "\"Model2\"=\"/m\"\r\n");
+                              "\"Model2\"=\"/m\"");
     auto key = open();
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->readString("CPS3"), "/c");
@@ -384,48 +461,56 @@ TEST_F(StoredSettingsTest, FileWithoutOurKeyGainsItOnlyWhenStoring)
 TEST_F(StoredSettingsTest, DamagedFileFailsTheLoadAndIsNeverOverwritten)
 {
     const std::string section = std::string(kSection) + "\n";
-    const std::vector<std::pair<const char *, std::string>> cases{
-        {"no header", section + "\"CPS3\"=\"/a\"\n"},
-        {"other header", "Windows Registry Editor Version 5.00\n\n" + section + "\"CPS3\"=\"/a\"\n"},
-        {"garbage line", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\"\nthis is not a value\n"},
-        {"unterminated text", "REGEDIT4\n\n" + section + "\"DMpath\"=\"/opt/dm\"\n\"CPS3\"=\"/a\n"},
-        {"text after the quote", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\"b\n"},
-        {"unclosed key name", "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel\n\"CPS3\"=\"/a\"\n"},
-        {"value before any key", "REGEDIT4\n\"CPS3\"=\"/a\"\n\n" + section},
-        {"unknown type", "REGEDIT4\n\n" + section + "\"CPS3\"=qword:1\n"},
-        {"unfinished binary", "REGEDIT4\n\n" + section + "\"Blob\"=hex:01,\\\n"},
-        {"stray carriage return", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\rb\"\n"},
+    struct Case {
+        const char *what;
+        std::string bytes;
+        int line;  // where the error message says the fault is
     };
-    for (const auto &[what, bytes] : cases) {
-        SCOPED_TRACE(what);
-        writeSettings(bytes);
-        EXPECT_THROW(open(), core::RegistryError);
+    const std::vector<Case> cases{
+        {"no header", section + "\"CPS3\"=\"/a\"\n", 1},
+        {"other header", "REGEDIT5\n\n" + section + "\"CPS3\"=\"/a\"\n", 1},
+        {"garbage line", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\"\nthis is not a value\n", 5},
+        {"unterminated text", "REGEDIT4\n\n" + section + "\"DMpath\"=\"/opt/dm\"\n\"CPS3\"=\"/a\n", 5},
+        {"text after the quote", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\"b\n", 4},
+        {"unclosed key name", "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel\n\"CPS3\"=\"/a\"\n", 3},
+        {"value before any key", "REGEDIT4\n\"CPS3\"=\"/a\"\n\n" + section, 2},
+        {"unknown type", "REGEDIT4\n\n" + section + "\"CPS3\"=qword:1\n", 4},
+        {"bad binary", "REGEDIT4\n\n" + section + "\"Blob\"=hex:01,\\\n  02,zz\n", 5},
+        {"unfinished binary", "REGEDIT4\n\n" + section + "\"Blob\"=hex:01,\\\n", 4},
+        {"stray carriage return", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a\rb\"\n", 4},
+        {"NUL byte", "REGEDIT4\n\n" + section + "\"CPS3\"=\"/a" + std::string(1, '\0') + "b\"\n", 4},
+        {"half a UTF-16 character", utf16le(u"\uFEFFREGEDIT4\r\n") + "x", 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeSettings(c.bytes);
+        try {
+            open();
+            ADD_FAILURE() << "no error";
+        } catch (const core::RegistryError &e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find(file_), std::string::npos) << message;
+            EXPECT_NE(message.find("line " + std::to_string(c.line) + ":"), std::string::npos) << message;
+        }
         EXPECT_NO_THROW(store("/new/cps3", "/new/m2"));
-        EXPECT_EQ(settingsText(), bytes);
+        EXPECT_EQ(settingsText(), c.bytes);
         EXPECT_EQ(keyFolderEntries(), std::vector<std::string>{"Dravomel.reg"});
     }
 }
 
 TEST_F(StoredSettingsTest, BinaryValueContinuedIntoABlankLine)
 {
-    // A hand-edited file: the continued line is followed by a blank one.
-    // Either the blank line ends the value, or the file counts as damaged and
-    // is then left alone; reading must never run off the line.
-    const std::string text = std::string("REGEDIT4\n\n") + kSection + "\n"
-                             "\"Blob\"=hex:01,\\\n"
-                             "\n"
-                             "\"CPS3\"=\"/a\"\n";
-    writeSettings(text);
-    std::unique_ptr<core::SettingsKey> key;
-    try {
-        key = open();
-    } catch (const core::RegistryError &) {
-        EXPECT_NO_THROW(store("/new", "/m2"));
-        EXPECT_EQ(settingsText(), text);
-        return;
-    }
+    // A hand-edited file: the continued line is followed by a blank one and
+    // then by the next value. As in an import, that line is a value of its
+    // own and the unfinished value is dropped.
+    writeSettings(std::string("REGEDIT4\n\n") + kSection + "\n"
+                  "\"Blob\"=hex:01,\\\n"
+                  "\n"
+                  "\"CPS3\"=\"/a\"\n");
+    auto key = open();
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->readString("CPS3"), "/a");
+    EXPECT_EQ(key->readString("Blob"), "");
 }
 
 TEST_F(StoredSettingsTest, LineBreakInAValueIsRefusedAndTheFileKept)

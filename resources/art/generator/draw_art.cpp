@@ -805,6 +805,8 @@ int main(int argc, char **argv)
     ok = savePng(icon16, dir, "icon_16.png") && ok;
     ok = savePng(icon32, dir, "icon_32.png") && ok;
     ok = savePng(icon48, dir, "icon_48.png") && ok;
+    // For desktops that show large icons; installed only, not built in.
+    ok = savePng(drawIcon(256), dir, "icon_256.png") && ok;
     std::vector<IconImage> icons;
     for (const QImage &full : {icon16, icon32, icon48})
         icons.push_back(IconImage{full, drawIcon(full.width(), true)});

@@ -1,0 +1,22 @@
+#pragma once
+// The program's command line: write an emulator's configuration or check a
+// language file, without any window. It needs no display; the files it
+// reads and writes are its only side effects.
+#include <string>
+#include <vector>
+
+namespace core {
+
+struct CommandResult {
+    // 0 done; 1 the file could not be written, or the language file is
+    // incomplete; 2 bad input (unknown option, value out of range, missing
+    // folder or file), and nothing was written.
+    int status = 0;
+    std::string out; // for standard output
+    std::string err; // for standard error, one line
+};
+
+// `args` are the arguments after the program's name.
+CommandResult runCommandLine(const std::vector<std::string> &args);
+
+} // namespace core
