@@ -5,18 +5,6 @@
 
 #include <QWindow>
 
-namespace {
-
-// Row of the folder list that shows `name`.
-QModelIndex rowOf(TDirectoryListBox *list, const QString &name)
-{
-    const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name, 1,
-                                                       Qt::MatchExactly);
-    return found.isEmpty() ? QModelIndex() : found.first();
-}
-
-} // namespace
-
 class Cps3Window : public SettingsWindowTest {
 protected:
     void open(int languageLines = 50) { openFromMainWindow(&TForm1::Label1, languageLines); }

@@ -1,56 +1,50 @@
-#include "../core/scratch_folder.h"
-#include "Unit1.h"
 #include "Unit2.h"
-#include "app_fixture.h"
+#include "Unit3.h"
+#include "settings_window_fixture.h"
 #include "text.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QTest>
 
-#include <filesystem>
-
-class Picker : public AppTest {
+class Picker : public SettingsWindowTest {
 protected:
-    // A run whose picker is open and browsing the folder "emu" with its
-    // two emulator folders.
+    // A run whose picker is open, browsing the folder of both emulators;
+    // the stored folders are still the key's "/emu/cps3" and "/emu/model2".
     void start()
     {
-        for (const char *name : {"emu", "emu/cps3", "emu/model2"})
-            std::filesystem::create_directory(scratch / name);
+        QDir().mkpath(cps3);
+        QDir().mkpath(model2);
         writeKeyWithLanguage(50);
         createForms();
         Form1->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
-        QTest::mouseClick(Form1->Image2, Qt::LeftButton);
+        click(Form1->Image2);
         ASSERT_TRUE(Form2->isVisible());
-        Form2->DirectoryListBox1->setDirectory(scratch / "emu");
+        Form2->DirectoryListBox1->setDirectory(toBytes(home.filePath("emulators")));
     }
 
-    QPoint rowOf(const std::string &name) const
+    QPoint rowPoint(const QString &name) const
     {
         TDirectoryListBox *list = Form2->DirectoryListBox1;
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            const QModelIndex index = list->model()->index(row, 0);
-            if (index.data().toString() == QString::fromStdString(name))
-                return list->visualRect(index).center();
-        }
-        ADD_FAILURE() << "no row " << name;
-        return {};
+        const QModelIndex row = rowOf(list, name);
+        EXPECT_TRUE(row.isValid()) << "no row " << name.toStdString();
+        return list->visualRect(row).center();
     }
-    void openInList(const std::string &name)
+    void openInList(const QString &name)
     {
-        QTest::mouseDClick(Form2->DirectoryListBox1->viewport(), Qt::LeftButton, {}, rowOf(name));
+        QTest::mouseDClick(Form2->DirectoryListBox1->viewport(), Qt::LeftButton, {}, rowPoint(name));
     }
-    void highlightInList(const std::string &name)
+    void highlightInList(const QString &name)
     {
-        QTest::mouseClick(Form2->DirectoryListBox1->viewport(), Qt::LeftButton, {}, rowOf(name));
+        QTest::mouseClick(Form2->DirectoryListBox1->viewport(), Qt::LeftButton, {}, rowPoint(name));
     }
-    static void press(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-    std::string cps3Folder() const { return toBytes(Form1->Label6->text()); }
-    std::string model2Folder() const { return toBytes(Form1->Label7->text()); }
-
-    filetest::ScratchFolder scratch;
+    QString storedValue(const QByteArray &name) const
+    {
+        for (const QByteArray &line : settingsText().split('\n'))
+            if (line.startsWith('"' + name + "\"="))
+                return QString::fromLocal8Bit(line.mid(name.size() + 4).chopped(1));
+        return "(none)";
+    }
 };
 
 TEST_F(Picker, IsAFixedDialogLaidOutWithTheFocusOnItsCloseButton)
@@ -85,20 +79,22 @@ TEST_F(Picker, IsAFixedDialogLaidOutWithTheFocusOnItsCloseButton)
     }
     EXPECT_EQ(tabOrder, QStringList({"Button1", "BitBtn2", "BitBtn1", "DirectoryListBox1", "DriveComboBox1"}));
 
-    // Enter and Escape mean nothing to the window itself.
-    Form2->DirectoryListBox1->setFocus();
+    // Escape means nothing to the window itself.
     QTest::keyClick(Form2, Qt::Key_Escape);
     EXPECT_TRUE(Form2->isVisible());
 }
 
-TEST_F(Picker, AssignsTheOpenedFolderNotAHighlightedOne)
+TEST_F(Picker, AssignsTheOpenedFolderWhichTheCps3WindowThenStartsFrom)
 {
     start();
     openInList("cps3");
-    highlightInList("emu");
-    press(Form2->BitBtn1);
-    EXPECT_EQ(cps3Folder(), scratch / "emu/cps3");
-    EXPECT_EQ(model2Folder(), "/emu/model2");
+    highlightInList("emulators");
+    click(Form2->BitBtn1);
+    EXPECT_EQ(Form1->Label6->text(), cps3);
+    EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
+
+    click(Form1->Image4);
+    EXPECT_EQ(Form3->Label2->text(), cps3 + "/roms");
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -106,31 +102,30 @@ TEST_F(Picker, ChangingTheDriveAloneAssignsNothing)
 {
     start();
     openInList("cps3");
-    const std::string otherDrive = scratch / "emu/model2";
-    Form2->DriveComboBox1->setDrives({"/", otherDrive});
+    Form2->DriveComboBox1->setDrives({"/", toBytes(model2)});
     Form2->DriveComboBox1->setDrive("/");
 
-    QTest::keyClick(Form2->DriveComboBox1, Qt::Key_Down);
-    EXPECT_EQ(Form2->DirectoryListBox1->directory(), otherDrive);
-    QTest::keyClick(Form2->DriveComboBox1, Qt::Key_Up);
-    EXPECT_EQ(Form2->DirectoryListBox1->directory(), scratch / "emu/cps3");
-    EXPECT_EQ(cps3Folder(), "/emu/cps3");
-    EXPECT_EQ(model2Folder(), "/emu/model2");
+    choose(Form2->DriveComboBox1, 1);
+    EXPECT_EQ(Form2->DirectoryListBox1->directory(), toBytes(model2));
+    choose(Form2->DriveComboBox1, 0);
+    EXPECT_EQ(Form2->DirectoryListBox1->directory(), toBytes(cps3));
+    EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
+    EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
 }
 
 TEST_F(Picker, HidingAndShowingAgainKeepsItsFolder)
 {
     start();
     openInList("model2");
-    press(Form2->Button1);
+    click(Form2->Button1);
     EXPECT_FALSE(Form2->isVisible());
-    QTest::mouseClick(Form1->Image2, Qt::LeftButton);
+    click(Form1->Image2);
     Form2->close();  // the title bar's close box
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_TRUE(Form1->isVisible());
-    QTest::mouseClick(Form1->Image2, Qt::LeftButton);
-    EXPECT_EQ(Form2->DirectoryListBox1->directory(), scratch / "emu/model2");
-    EXPECT_EQ(cps3Folder(), "/emu/cps3");
+    click(Form1->Image2);
+    EXPECT_EQ(Form2->DirectoryListBox1->directory(), toBytes(model2));
+    EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -139,16 +134,38 @@ TEST_F(Picker, ATypicalRunStoresBothAssignedFoldersAtExit)
     start();
     const QByteArray storedBefore = settingsText();
     openInList("cps3");
-    press(Form2->BitBtn1);
-    openInList("emu");
+    click(Form2->BitBtn1);
+    openInList("emulators");
     openInList("model2");
-    press(Form2->BitBtn2);
+    click(Form2->BitBtn2);
     EXPECT_EQ(settingsText(), storedBefore);  // the picker never stores anything itself
 
-    press(Form2->Button1);
-    QTest::mouseClick(Form1->Image3, Qt::LeftButton);
-    const QByteArray stored = settingsText();
-    EXPECT_TRUE(stored.contains(QByteArray("\"CPS3\"=\"") + (scratch / "emu/cps3").c_str() + "\""));
-    EXPECT_TRUE(stored.contains(QByteArray("\"Model2\"=\"") + (scratch / "emu/model2").c_str() + "\""));
+    click(Form2->Button1);
+    click(Form1->Image3);
+    EXPECT_EQ(storedValue("CPS3"), cps3);
+    EXPECT_EQ(storedValue("Model2"), model2);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Picker, LeftOpenBesideTheCps3WindowItDecidesWhereTheFileGoes)
+{
+    start();
+    openInList("cps3");
+    click(Form2->BitBtn1);
+    click(Form1->Image4);
+    ASSERT_TRUE(Form3->isVisible());
+    ASSERT_TRUE(Form2->isVisible());
+
+    // The main window is hidden now; the picker still writes into it.
+    openInList("emulators");
+    openInList("model2");
+    click(Form2->BitBtn1);
+    click(Form3->Button2);
+
+    const std::vector<std::string> lines = written(model2);
+    ASSERT_EQ(lines.size(), 31u);
+    EXPECT_EQ(lines[9], "Dir1=" + toBytes(cps3) + "/roms");
+    EXPECT_FALSE(QFile::exists(cps3 + "/EMULATOR.INI"));
+    EXPECT_EQ(storedValue("CPS3"), model2);
     EXPECT_TRUE(errors.isEmpty());
 }

@@ -3,6 +3,7 @@
 // settings window the way a user does: from the main window, with clicks.
 #include "Unit1.h"
 #include "app_fixture.h"
+#include "folder_list.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -28,6 +29,14 @@ protected:
     static void click(QWidget *widget)
     {
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    }
+
+    // Row of the folder list that shows `name`.
+    static QModelIndex rowOf(TDirectoryListBox *list, const QString &name)
+    {
+        const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name,
+                                                           1, Qt::MatchExactly);
+        return found.isEmpty() ? QModelIndex() : found.first();
     }
 
     // Opens the drop-down's list by its arrow and clicks entry n.
