@@ -10,6 +10,17 @@
 
 #include <algorithm>
 
+QPixmap loadPicture(const QString &path, bool transparent)
+{
+    const QImage image(path);
+    QPixmap picture = QPixmap::fromImage(image);
+    if (transparent && !image.isNull()) {
+        const QColor key = image.pixelColor(0, image.height() - 1);
+        picture.setMask(picture.createMaskFromColor(key, Qt::MaskInColor));
+    }
+    return picture;
+}
+
 bool ClickTracker::press(const QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
@@ -143,15 +154,7 @@ void TImage::setStretch(bool on)
 
 void TImage::rebuild()
 {
-    drawn_ = QPixmap();
-    if (!picture_.isEmpty()) {
-        const QImage image(picture_);
-        drawn_ = QPixmap::fromImage(image);
-        if (transparent_ && !image.isNull()) {
-            const QColor key = image.pixelColor(0, image.height() - 1);
-            drawn_.setMask(drawn_.createMaskFromColor(key, Qt::MaskInColor));
-        }
-    }
+    drawn_ = picture_.isEmpty() ? QPixmap() : loadPicture(picture_, transparent_);
     update();
 }
 

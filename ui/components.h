@@ -8,6 +8,10 @@
 
 class QMouseEvent;
 
+// A picture such as ":/art/cps3_emblem.png"; when `transparent`, pixels of
+// the colour of its bottom-left pixel are not drawn.
+QPixmap loadPicture(const QString &path, bool transparent);
+
 // A click is a left press and a left release over the same control.
 class ClickTracker {
 public:

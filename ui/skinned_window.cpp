@@ -48,12 +48,12 @@ void SkinnedWindow::watch(QObject *object)
             watch(child);
 }
 
-void SkinnedWindow::centreOnScreen()
+void centreOnScreen(QWidget *window)
 {
-    if (QScreen *screen = window_->screen()) {
+    if (QScreen *screen = window->screen()) {
         const QRect area = screen->geometry();
-        window_->move(area.x() + (area.width() - window_->width()) / 2,
-                      area.y() + (area.height() - window_->height()) / 2);
+        window->move(area.x() + (area.width() - window->width()) / 2,
+                     area.y() + (area.height() - window->height()) / 2);
     }
 }
 
@@ -63,7 +63,7 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Show:
         if (watched == window_ && !centred_) {
             centred_ = true;
-            centreOnScreen();
+            centreOnScreen(window_);
         }
         break;
     case QEvent::ChildAdded: {

@@ -5,18 +5,6 @@
 
 #include <QWindow>
 
-namespace {
-
-// Centre of the folder list's row that shows `name`.
-QPoint rowOf(TDirectoryListBox *list, const QString &name)
-{
-    const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name, 1,
-                                                       Qt::MatchExactly);
-    return found.isEmpty() ? QPoint(-1, -1) : list->visualRect(found.first()).center();
-}
-
-} // namespace
-
 class Cps3Window : public SettingsWindowTest {
 protected:
     void open(int languageLines = 50) { openFromMainWindow(&TForm1::Label1, languageLines); }
@@ -60,14 +48,14 @@ TEST_F(Cps3Window, PressingInTheFolderListCopiesItsCurrentFolder)
     TDirectoryListBox *list = Form3->DirectoryListBox1;
     list->setDirectory(games.toStdString());
 
-    const QPoint summer = rowOf(list, QString::fromUtf8("\u00e9t\u00e9"));
+    const QPoint summer = list->visualRect(rowOf(list, QString::fromUtf8("\u00e9t\u00e9"))).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, summer);
     EXPECT_EQ(Form3->Label2->text(), games);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, summer);
     EXPECT_EQ(Form3->Label2->text(), games + QString::fromUtf8("/\u00e9t\u00e9"));
 
     // A folder that went away after it was listed opens empty.
-    const QPoint gone = rowOf(list, "gone");
+    const QPoint gone = list->visualRect(rowOf(list, "gone")).center();
     ASSERT_TRUE(QDir(games + QString::fromUtf8("/\u00e9t\u00e9")).rmdir("gone"));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, gone);
     EXPECT_EQ(list->model()->index(list->model()->rowCount() - 1, 0).data().toString(), "gone");

@@ -3,6 +3,7 @@
 // settings window the way a user does: from the main window, with clicks.
 #include "Unit1.h"
 #include "app_fixture.h"
+#include "folder_list.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -41,6 +42,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Return})
             QTest::keyClick(QApplication::focusWidget(), key);
+    }
+
+    // Row of the folder list that shows `name`.
+    static QModelIndex rowOf(TDirectoryListBox *list, const QString &name)
+    {
+        const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name,
+                                                           1, Qt::MatchExactly);
+        return found.isEmpty() ? QModelIndex() : found.first();
     }
 
     // Opens the drop-down's list by its arrow and clicks entry n.
