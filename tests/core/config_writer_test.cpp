@@ -1,5 +1,6 @@
 #include "config_writer.h"
 #include "errors.h"
+#include "paths.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -127,7 +128,7 @@ std::string expectedModel2File(const std::string &romFolder)
 core::Cps3Choices cps3Presets(const std::string &folder)
 {
     core::Cps3Choices c;
-    c.romFolder = folder + "/roms";
+    c.romFolder = core::inFolder(folder, "roms");
     c.forceSync = 0;
     c.softwareVertexProcessing = 1;
     c.forceManaged = 0;
@@ -140,7 +141,7 @@ core::Cps3Choices cps3Presets(const std::string &folder)
 core::Model2Choices model2Presets(const std::string &folder)
 {
     core::Model2Choices c;
-    c.romFolder = folder + "/roms";
+    c.romFolder = core::inFolder(folder, "roms");
     c.geometrizer = 1;
     c.softwareVertexProcessing = 1;
     c.wireframe = c.fakeGouraud = c.filterTilemaps = c.forceManaged = c.autoMip =
@@ -221,8 +222,9 @@ TEST(ConfigWriter, ValuesAreWrittenAsGiven)
 
 TEST(ConfigWriter, EmptyEmulatorFolderStartsAtTheRoot)
 {
-    EXPECT_EQ(core::configurationPath(""), "/EMULATOR.INI");
-    EXPECT_EQ(core::configurationPath("/games/cps3"), "/games/cps3/EMULATOR.INI");
+    const std::string sep(1, core::kPathSeparator);
+    EXPECT_EQ(core::configurationPath(""), sep + "EMULATOR.INI");
+    EXPECT_EQ(core::configurationPath(sep + "games"), sep + "games" + sep + "EMULATOR.INI");
 
     // The window's ROM folder for an empty emulator folder is "/roms"; it
     // goes into the file unchanged.
@@ -230,7 +232,7 @@ TEST(ConfigWriter, EmptyEmulatorFolderStartsAtTheRoot)
     core::ConfigTemplate t = core::ConfigTemplate::cps3();
     core::Cps3Choices c = cps3Presets("");
     core::writeCps3Configuration(t, c, folder.path());
-    EXPECT_EQ(savedLines(folder.path()).at(9), "Dir1=/roms");
+    EXPECT_EQ(savedLines(folder.path()).at(9), "Dir1=" + sep + "roms");
 }
 
 TEST(ConfigWriter, FilteringModeIsTheLastButtonPressed)
