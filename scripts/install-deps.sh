@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the run script need,
-# when any is missing. As root it installs them; otherwise it prints the one
-# command to run and fails.
+# when any is missing; with arguments, those packages instead. As root it
+# installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtest-dev
           fonts-wine xvfb xauth x11-utils imagemagick)
+if [ $# -gt 0 ]; then packages=("$@"); fi
 
 missing=()
 for p in "${packages[@]}"; do
