@@ -61,11 +61,11 @@ wine cmd /c exit </dev/null >>"$tmp/warm-up.log" 2>&1
 check_resources() {  # the resource object carries the icon and the version record
     local rc
     rc=$("$1-windres" -J coff -O rc -i "$2/CMakeFiles/dravomel_resources.dir/resources/dravomel.rc.res")
-    grep -q '"MAINICON" 14 /\* RT_GROUP_ICON \*/' <<<"$rc"
-    grep -q 'Has 9 elements' <<<"$rc"
-    grep -q 'FILEVERSION 1, 0, 1, 1' <<<"$rc"
-    grep -q 'VALUE "OriginalFilename", "Dravomel.exe"' <<<"$rc"
-    grep -q 'VALUE "Translation", 0x40c, 1252' <<<"$rc"
+    grep -q '"MAINICON" 14 /\* RT_GROUP_ICON \*/' <<<"$rc" &&
+        grep -q 'Has 9 elements' <<<"$rc" &&
+        grep -q 'FILEVERSION 1, 0, 1, 1' <<<"$rc" &&
+        grep -q 'VALUE "OriginalFilename", "Dravomel.exe"' <<<"$rc" &&
+        grep -q 'VALUE "Translation", 0x40c, 1252' <<<"$rc"
 }
 
 summary=()
