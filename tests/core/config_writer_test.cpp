@@ -2,6 +2,7 @@
 #include "config_goldens.h"
 #include "config_writer.h"
 #include "errors.h"
+#include "paths.h"
 #include "presets.h"
 #include "scratch_folder.h"
 
@@ -138,8 +139,9 @@ TEST(ConfigWriter, ValuesAreWrittenAsGiven)
 
 TEST(ConfigWriter, EmptyEmulatorFolderStartsAtTheRoot)
 {
-    EXPECT_EQ(core::configurationPath(""), "/EMULATOR.INI");
-    EXPECT_EQ(core::configurationPath("/games/cps3"), "/games/cps3/EMULATOR.INI");
+    const std::string sep(1, core::kPathSeparator);
+    EXPECT_EQ(core::configurationPath(""), sep + "EMULATOR.INI");
+    EXPECT_EQ(core::configurationPath(sep + "games"), sep + "games" + sep + "EMULATOR.INI");
 
     // The window's ROM folder for an empty emulator folder is "/roms"; it
     // goes into the file unchanged.
@@ -147,7 +149,7 @@ TEST(ConfigWriter, EmptyEmulatorFolderStartsAtTheRoot)
     core::ConfigTemplate t = core::ConfigTemplate::cps3();
     core::Cps3Choices c = cps3Presets("");
     core::writeCps3Configuration(t, c, folder.path());
-    EXPECT_EQ(savedLines(folder.path()).at(9), "Dir1=/roms");
+    EXPECT_EQ(savedLines(folder.path()).at(9), "Dir1=" + sep + "roms");
 }
 
 TEST(ConfigWriter, FilteringModeIsTheLastButtonPressed)
