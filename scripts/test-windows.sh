@@ -79,7 +79,7 @@ for arch in i686 x86_64; do
     check_resources "$arch-w64-mingw32" "$dir" || { echo "$dir: resource object incomplete" >&2; exit 1; }
 
     wine "$dir/tests/core_tests.exe" --gtest_list_tests | list_tests >"$tmp/$arch.txt"
-    ctest --test-dir "$dir" --no-tests=error --output-on-failure -j2 \
+    ctest --test-dir "$dir" --no-tests=error --output-on-failure -j1 \
         --test-output-size-passed 65536 --output-junit junit.xml
 
     # Proof that each test ran: its own output says it passed.

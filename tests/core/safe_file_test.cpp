@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <grp.h>
 #include <memory>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using filetest::entries;
 using filetest::readBytes;
@@ -54,6 +56,7 @@ core::WriteChunk failingAfter(std::size_t limit)
     };
 }
 
+#ifndef _WIN32
 // Root may write anything, so the tests that are about a user's rights run
 // as "nobody" when they run as root.
 const uid_t kNobody = 65534;
@@ -81,6 +84,7 @@ std::string saveAsOrdinaryUser(const std::string &path, const std::string &bytes
     const char *outcomes[] = {"saved", "file-create error", "other error", "could not become a user"};
     return WIFEXITED(status) && WEXITSTATUS(status) < 4 ? outcomes[WEXITSTATUS(status)] : "crashed";
 }
+#endif
 
 } // namespace
 
