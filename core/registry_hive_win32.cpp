@@ -1,39 +1,50 @@
-// On Windows the stored settings live in the real registry, under the
-// current user's hive.
-#ifdef _WIN32
+#include "registry_hive_win32.h"
 
 #include "errors.h"
-#include "settings_hive.h"
 
-#include <windows.h>
+#include <algorithm>
 
 namespace core {
 
 namespace {
 
+bool isText(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
 class RegistryKey : public SettingsKey {
 public:
     explicit RegistryKey(HKEY key) : key_(key) {}
     ~RegistryKey() override { RegCloseKey(key_); }
+    RegistryKey(const RegistryKey &) = delete;
+    RegistryKey &operator=(const RegistryKey &) = delete;
 
+    // An expandable string reads as its text, unexpanded.
     std::string readString(const std::string &name) override
     {
         DWORD type = 0;
         DWORD size = 0;
         LONG result = RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size);
+        std::string data;
+        // The value may grow between asking for its size and reading it.
+        while (result == ERROR_SUCCESS && isText(type) && data.size() < size) {
+            data.resize(size);
+            result = RegQueryValueExA(key_, name.c_str(), nullptr, &type,
+                                      reinterpret_cast<BYTE *>(&data[0]), &size);
+            if (result == ERROR_MORE_DATA)
+                result = ERROR_SUCCESS;
+        }
         if (result == ERROR_FILE_NOT_FOUND)
             return std::string();
-        if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
-            throw RegistryError("The stored value \"" + name + "\" is not a text.");
-        std::string text(size, '\0');
-        result = RegQueryValueExA(key_, name.c_str(), nullptr, &type,
-                                  reinterpret_cast<BYTE *>(&text[0]), &size);
         if (result != ERROR_SUCCESS)
             throw RegistryError("The stored value \"" + name + "\" cannot be read.");
-        text.resize(size);
-        while (!text.empty() && text.back() == '\0')
-            text.pop_back();
-        return text;
+        if (!isText(type))
+            throw RegistryError("The stored value \"" + name + "\" is not a text.");
+        // The stored bytes need not end with a NUL; the text stops at the first.
+        data.resize(size);
+        data.erase(std::min(data.find('\0'), data.size()));
+        return data;
     }
 
     void writeString(const std::string &name, const std::string &text) override
@@ -49,28 +60,28 @@ private:
     HKEY key_;
 };
 
-class CurrentUserRegistry : public SettingsHive {
-public:
-    std::unique_ptr<SettingsKey> openKey(const std::string &keyPath, bool create) override
-    {
-        HKEY key = nullptr;
-        const LONG result = create
-            ? RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0,
-                              KEY_READ | KEY_WRITE, nullptr, &key, nullptr)
-            : RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ | KEY_WRITE, &key);
-        if (result != ERROR_SUCCESS)
-            return nullptr;
-        return std::make_unique<RegistryKey>(key);
-    }
-};
-
 } // namespace
+
+std::unique_ptr<SettingsKey> RegistryHive::openKey(const std::string &keyPath, bool create)
+{
+    HKEY key = nullptr;
+    const LONG result = create
+        ? RegCreateKeyExA(root_, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_READ | KEY_WRITE, nullptr, &key, nullptr)
+        : RegOpenKeyExA(root_, keyPath.c_str(), 0, KEY_READ | KEY_WRITE, &key);
+    if (result != ERROR_SUCCESS)
+        return nullptr;
+    try {
+        return std::make_unique<RegistryKey>(key);
+    } catch (...) {
+        RegCloseKey(key);
+        throw;
+    }
+}
 
 std::unique_ptr<SettingsHive> currentUserHive()
 {
-    return std::make_unique<CurrentUserRegistry>();
+    return std::make_unique<RegistryHive>(HKEY_CURRENT_USER);
 }
 
 } // namespace core
-
-#endif

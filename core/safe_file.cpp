@@ -7,16 +7,9 @@
 #include <random>
 #include <string>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace core {
 
@@ -82,46 +75,6 @@ int writeAll(int fd, const std::string &bytes, const WriteChunk &write)
 }
 
 } // namespace
-
-#ifdef _WIN32
-
-void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write)
-{
-    const WriteChunk chunk = write ? write : [](int fd, const char *data, std::size_t size) -> long {
-        return _write(fd, data, static_cast<unsigned>(size));
-    };
-    struct _stat info;
-    const std::string folder = folderOf(path);
-    if (_stat(folder.c_str(), &info) != 0 || !(info.st_mode & _S_IFDIR))
-        throw FileCreateError(path, "the folder does not exist");
-
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temp = temporaryName(path);
-        fd = _open(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        throw FileCreateError(path, errnoText(errno));
-
-    int err = writeAll(fd, bytes, chunk);
-    if (err == 0 && _commit(fd) != 0)
-        err = errno;
-    if (_close(fd) != 0 && err == 0)
-        err = errno;
-    if (err != 0) {
-        _unlink(temp.c_str());
-        throw WriteError(path, errnoText(err));
-    }
-    if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        _unlink(temp.c_str());
-        throw FileCreateError(path, "the file could not be replaced");
-    }
-}
-
-#else
 
 namespace {
 
@@ -261,7 +214,5 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
     }
     syncFolder(folder);
 }
-
-#endif
 
 } // namespace core

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the run script need,
-# when any is missing. As root it installs them; otherwise it prints the one
-# command to run and fails.
+# when any is missing; with arguments, those packages instead. As root it
+# installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtest-dev
@@ -13,6 +13,9 @@ packages+=(fonts-dejavu-core fonts-dejavu-extra)
 # With --fuzz: what scripts/fuzz.sh needs, clang and its sanitizer and libFuzzer runtimes.
 if [ "${1:-}" = --fuzz ]; then
     packages+=(clang libclang-rt-dev)
+elif [ $# -gt 0 ]; then
+    # Any other arguments: exactly these packages (the Windows stage's).
+    packages=("$@")
 fi
 
 missing=()

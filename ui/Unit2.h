@@ -11,7 +11,16 @@ class TForm2 : public QWidget, public Ui::TForm2 {
 public:
     explicit TForm2(QWidget *parent = nullptr);
 
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void DriveComboBox1Change();
     void Button1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool centred_ = false;
 };
 
 extern TForm2 *Form2;

@@ -1,26 +1,27 @@
 #pragma once
 // The CPS3 settings window: collects the choices for the CPS3 emulator's
 // configuration file.
+#include "config_template.h"
+#include "settings_window.h"
 #include "ui_Unit3.h"
 
-#include <QWidget>
-
-class TForm3 : public QWidget, public Ui::TForm3 {
+class TForm3 : public SettingsWindow, public Ui::TForm3 {
     Q_OBJECT
 
 public:
     explicit TForm3(QWidget *parent = nullptr);
 
+    // The configuration file's lines, kept for the whole run; never shown.
+    core::ConfigTemplate ListBox1 = core::ConfigTemplate::cps3();
+
     // Run by the main window's emulator emblem and link.
     void OpenFromMainWindow();
 
-    void FormClose();
+    void ComboBox5Change();
+    void ComboBox6Change();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-#ifdef Q_OS_WIN
-    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
-#endif
+    void writeConfiguration() override;
 };
 
 extern TForm3 *Form3;

@@ -2,38 +2,106 @@
 
 #include "Unit1.h"
 #include "handler_guard.h"
-#include "skinned_window.h"
-
-#include <QCloseEvent>
+#include "presets.h"
+#include "text.h"
 
 TForm4 *Form4 = nullptr;
 
-TForm4::TForm4(QWidget *parent) : QWidget(parent)
+TForm4::TForm4(QWidget *parent) : SettingsWindow(parent)
 {
     setupUi(this);
-    new SkinnedWindow(this, Image1);
+    setUpShared({Image1, Label2, DirectoryListBox1, DriveComboBox1, Button1, Button2});
+
+    connect(Button3, &QPushButton::clicked, this, guarded([this] { Button3Click(); }));
+    connect(Button4, &QPushButton::clicked, this, guarded([this] { Button4Click(); }));
+    connect(Button5, &QPushButton::clicked, this, guarded([this] { Button5Click(); }));
 }
 
 void TForm4::OpenFromMainWindow()
 {
-    Form1->hide();
-    show();
+    const core::Model2Choices presets = core::model2Presets(toBytes(Form1->Label7->text()));
+    replaceMainWindow(toText(presets.romFolder));
+
+    Label1->setText(line(1) + line(3));
+    Label3->setText(line(40));
+    Label4->setText(line(22));
+    setEntries(ComboBox1, 23, 24);
+    Label5->setText(line(25));
+    setEntries(ComboBox2, 26, 27);
+    Label6->setText(line(28));
+    setEntries(ComboBox3, 29, 30);
+    Label7->setText(line(31));
+    setEntries(ComboBox4, 32, 33);
+    Label8->setText(line(34));
+    Button3->setText(line(35));
+    Button4->setText(line(36));
+    Button5->setText(line(37));
+    Label9->setText(line(38));
+    setEntries(ComboBox5, 44, 43);
+    Label10->setText(line(41));
+    Label11->setText(line(42));
+    setEntries(ComboBox6, 44, 43);
+    Button1->setText(line(8));
+    Button2->setText(line(9));
+    Label12->setText(line(48));
+    Label13->setText(line(49));
+    setEntries(ComboBox7, 44, 43);
+    setEntries(ComboBox8, 44, 43);
+
+    // The filtering mode is left as it is: the template holds it.
+    ComboBox1->setItemIndex(presets.geometrizer);
+    ComboBox2->setItemIndex(presets.softwareVertexProcessing);
+    ComboBox3->setItemIndex(presets.wireframe);
+    ComboBox4->setItemIndex(presets.fakeGouraud);
+    ComboBox5->setItemIndex(presets.filterTilemaps);
+    ComboBox6->setItemIndex(presets.forceManaged);
+    ComboBox7->setItemIndex(presets.autoMip);
+    ComboBox8->setItemIndex(presets.meshTransparency);
 }
 
-void TForm4::FormClose()
+// The mode lives in the template and in which button is disabled: the
+// current mode's. The tile-map filter is offered with bilinear filtering only.
+void TForm4::setFilteringMode(core::FilteringMode mode)
 {
-    Form1->close();
+    using core::FilteringMode;
+    core::setFilteringMode(ListBox1, mode);
+    Button3->setEnabled(mode != FilteringMode::None);
+    Button4->setEnabled(mode != FilteringMode::Bilinear);
+    Button5->setEnabled(mode != FilteringMode::Trilinear);
+
+    const bool bilinear = mode == FilteringMode::Bilinear;
+    Label9->setEnabled(bilinear);
+    if (!bilinear)
+        ComboBox5->setItemIndex(0);
+    ComboBox5->setEnabled(bilinear);
 }
 
-void TForm4::closeEvent(QCloseEvent *event)
+void TForm4::Button3Click()
 {
-    runGuarded([this] { FormClose(); });
-    event->accept();
+    setFilteringMode(core::FilteringMode::None);
 }
 
-#ifdef Q_OS_WIN
-bool TForm4::nativeEvent(const QByteArray &, void *message, qintptr *result)
+void TForm4::Button4Click()
 {
-    return WMNCHitTest(this, message, result);
+    setFilteringMode(core::FilteringMode::Bilinear);
 }
-#endif
+
+void TForm4::Button5Click()
+{
+    setFilteringMode(core::FilteringMode::Trilinear);
+}
+
+void TForm4::writeConfiguration()
+{
+    core::Model2Choices choices;
+    choices.romFolder = toBytes(Label2->text());
+    choices.geometrizer = ComboBox1->itemIndex();
+    choices.softwareVertexProcessing = ComboBox2->itemIndex();
+    choices.wireframe = ComboBox3->itemIndex();
+    choices.fakeGouraud = ComboBox4->itemIndex();
+    choices.filterTilemaps = ComboBox5->itemIndex();
+    choices.forceManaged = ComboBox6->itemIndex();
+    choices.autoMip = ComboBox7->itemIndex();
+    choices.meshTransparency = ComboBox8->itemIndex();
+    core::writeModel2Configuration(ListBox1, choices, toBytes(Form1->Label7->text()));
+}

@@ -107,7 +107,12 @@ void TLabel::fitText()
     const QMargins old = contentsMargins();
     const QPoint textTopLeft = pos() + QPoint(old.left(), old.top());
     setContentsMargins(overhang);
-    setGeometry(QRect(textTopLeft - QPoint(overhang.left(), overhang.top()), sizeHint()));
+    // A label at its window's top or left edge cannot grow past it: there
+    // the text moves in instead, so an accent on a capital is never cut off.
+    QPoint topLeft = textTopLeft - QPoint(overhang.left(), overhang.top());
+    if (parentWidget())
+        topLeft = QPoint(std::max(0, topLeft.x()), std::max(0, topLeft.y()));
+    setGeometry(QRect(topLeft, sizeHint()));
 }
 
 bool TLabel::event(QEvent *event)
@@ -188,6 +193,11 @@ Picture sharedPicture(const QString &path, bool transparent)
 }
 
 } // namespace
+
+QPixmap loadPicture(const QString &path, bool transparent)
+{
+    return QPixmap::fromImage(sharedPicture(path, transparent).image);
+}
 
 TImage::TImage(QWidget *parent) : QWidget(parent) {}
 

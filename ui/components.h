@@ -4,6 +4,7 @@
 // catch clicks whether or not they draw a picture.
 #include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QRegion>
 #include <QWidget>
 
@@ -14,6 +15,11 @@ class QMouseEvent;
 // One of the program's own PNG pictures. Its format is known, so no image
 // plugin is loaded to be asked whether it reads the file.
 QImage readPicture(const QString &path);
+
+// A picture such as ":/art/cps3_emblem.png"; when `transparent`, pixels of
+// the colour of its bottom-left pixel are not drawn. Decoded once for all
+// its users.
+QPixmap loadPicture(const QString &path, bool transparent);
 
 // A click is a left press and a left release over the same control.
 class ClickTracker {

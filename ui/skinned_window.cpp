@@ -45,12 +45,12 @@ void SkinnedWindow::watch(QObject *object)
             watch(child);
 }
 
-void SkinnedWindow::centreOnScreen()
+void centreOnScreen(QWidget *window)
 {
-    if (QScreen *screen = window_->screen()) {
+    if (QScreen *screen = window->screen()) {
         const QRect area = screen->geometry();
-        window_->move(area.x() + (area.width() - window_->width()) / 2,
-                      area.y() + (area.height() - window_->height()) / 2);
+        window->move(area.x() + (area.width() - window->width()) / 2,
+                     area.y() + (area.height() - window->height()) / 2);
     }
 }
 
@@ -65,7 +65,7 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
             const QRegion shape = background_->shape();
             if (!shape.isEmpty())
                 window_->setMask(shape);
-            centreOnScreen();
+            centreOnScreen(window_);
         }
         break;
     case QEvent::ChildAdded: {

@@ -10,6 +10,9 @@
 class QWidget;
 class TImage;
 
+// Puts a window in the middle of its screen, as windows are at first show.
+void centreOnScreen(QWidget *window);
+
 class SkinnedWindow : public QObject {
     Q_OBJECT
 
@@ -21,7 +24,6 @@ public:
 
 private:
     void watch(QObject *object);
-    void centreOnScreen();
 
     QWidget *window_;
     TImage *background_;

@@ -1,6 +1,8 @@
 #pragma once
 // A fresh temporary folder per test, removed with everything in it afterwards,
 // and the few file helpers the file-writing tests share.
+#include "paths.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +14,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+#endif
+
 namespace filetest {
 
 class ScratchFolder {
@@ -19,8 +26,12 @@ public:
     ScratchFolder()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "dravomel-test-XXXXXX").string();
+#ifdef _WIN32
+        if (_mktemp_s(&pattern[0], pattern.size() + 1) != 0 || _mkdir(pattern.c_str()) != 0)
+#else
         if (!::mkdtemp(&pattern[0]))
-            throw std::runtime_error("mkdtemp failed");
+#endif
+            throw std::runtime_error("cannot make a scratch folder");
         path_ = pattern;
     }
     ~ScratchFolder()
@@ -32,7 +43,13 @@ public:
     ScratchFolder &operator=(const ScratchFolder &) = delete;
 
     const std::string &path() const { return path_; }
-    std::string operator/(const std::string &name) const { return path_ + "/" + name; }
+    // Names are written with "/"; each platform gets its own separator.
+    std::string operator/(const std::string &name) const
+    {
+        std::string native = name;
+        std::replace(native.begin(), native.end(), '/', core::kPathSeparator);
+        return core::inFolder(path_, native);
+    }
 
 private:
     std::string path_;

@@ -177,6 +177,12 @@ TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
     const QRect ink = big.boundingRect(accented).translated(contents.left(), contents.top() + big.ascent());
     EXPECT_TRUE(Form1->Label1->rect().contains(ink));
     EXPECT_EQ(Form1->Label1->mapTo(Form1, contents.topLeft()), QPoint(96, 34));
+
+    // A title on the window's top edge cannot grow above it: the text moves down.
+    Form3->Label1->setText(accented);
+    EXPECT_GE(Form3->Label1->y(), 0);
+    EXPECT_TRUE(Form3->Label1->rect().contains(
+        big.boundingRect(accented).translated(0, Form3->Label1->contentsRect().top() + big.ascent())));
 }
 
 TEST_F(MainWindow, IsShapedByItsArtCentredAndTranslucent)

@@ -3,6 +3,7 @@
 #include "Unit3.h"
 #include "Unit4.h"
 #include "app_fixture.h"
+#include "handler_guard.h"
 #include "text.h"
 
 #include <QAbstractButton>
@@ -185,7 +186,7 @@ TEST_F(ShutDown, ClosingTheModel2WindowStoresTheFoldersToo)
 {
     createForms();
     Form1->show();
-    Form1->Label3Click();
+    runGuarded([] { Form1->Label3Click(); });  // no language table: the opening stops early
     Form4->close();
     EXPECT_TRUE(settingsText().contains("\"CPS3\"=\"...\""));
 }

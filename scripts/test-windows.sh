@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Cross-builds the core and its tests for 32-bit (i686) and 64-bit (x86_64)
+# Windows with MinGW-w64 and runs the tests under Wine, in a throw-away Wine
+# prefix whose registry the stored-settings tests use. Prints how many tests
+# really ran on each and how that compares with the Linux core tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+start=$SECONDS
+
+# 32-bit Windows programs need the 32-bit Wine, from the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Run this as root first: dpkg --add-architecture i386" >&2
+        exit 1
+    fi
+    dpkg --add-architecture i386
+fi
+scripts/install-deps.sh cmake ninja-build googletest mingw-w64 wine wine32:i386 wine64
+
+# Scratch space for this run only: the test lists and a fresh Wine prefix.
+tmp=$(mktemp -d /tmp/dravomel-windows.XXXXXX)
+stop_wine() {
+    if [ -n "${WINEPREFIX:-}" ]; then
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
+    fi
+    rm -rf "$tmp"
+}
+trap stop_wine EXIT
+
+# The Linux core tests, to compare with.
+linux_tests=build/tests/core_tests
+if [ ! -x "$linux_tests" ]; then
+    cmake -S . -B build-core -G Ninja -DDRAVOMEL_CORE_ONLY=ON >/dev/null
+    cmake --build build-core -j2 --target core_tests
+    linux_tests=build-core/tests/core_tests
+fi
+list_tests() {  # gtest's listing on stdin, one Suite.Test per line out
+    tr -d '\r' | awk '/^[^ ]/ { suite = $1 } /^  / { print suite $1 }' | sort
+}
+"$linux_tests" --gtest_list_tests | list_tests >"$tmp/linux.txt"
+
+# A fresh prefix, never the user's own; no menu entries, no Mono or Gecko
+# prompts.
+export WINEPREFIX=$tmp/prefix WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+
+# Warm-up: make the prefix, give it drive T:, a scratch folder whose root a
+# test may write, and let that first wineserver end. Then one persistent
+# wineserver for the whole stage, whose background services start here with
+# their output going to a file: started by a test, they would hold CTest's
+# pipes open.
+wine wineboot --init </dev/null >"$tmp/warm-up.log" 2>&1 || { cat "$tmp/warm-up.log" >&2; exit 1; }
+mkdir "$tmp/drive_t"
+ln -s "$tmp/drive_t" "$WINEPREFIX/dosdevices/t:"
+export DRAVOMEL_TEST_DRIVE=T:
+wineserver -w
+wineserver -p </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >>"$tmp/warm-up.log" 2>&1
+
+check_resources() {  # the resource object carries the icon and the version record
+    local rc
+    rc=$("$1-windres" -J coff -O rc -i "$2/CMakeFiles/dravomel_resources.dir/resources/dravomel.rc.res")
+    grep -q '"MAINICON" 14 /\* RT_GROUP_ICON \*/' <<<"$rc" &&
+        grep -q 'Has 9 elements' <<<"$rc" &&
+        grep -q 'FILEVERSION 1, 0, 1, 1' <<<"$rc" &&
+        grep -q 'VALUE "OriginalFilename", "Dravomel.exe"' <<<"$rc" &&
+        grep -q 'VALUE "Translation", 0x40c, 1252' <<<"$rc"
+}
+
+summary=()
+counts=()
+for arch in i686 x86_64; do
+    [ "$arch" = i686 ] && dir=build-win32 || dir=build-win64
+    echo "== Windows $arch ($dir)"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch-w64-mingw32.cmake" >/dev/null
+    cmake --build "$dir" -j2
+    check_resources "$arch-w64-mingw32" "$dir" || { echo "$dir: resource object incomplete" >&2; exit 1; }
+
+    wine "$dir/tests/core_tests.exe" --gtest_list_tests | list_tests >"$tmp/$arch.txt"
+    ctest --test-dir "$dir" --no-tests=error --output-on-failure -j1 \
+        --test-output-size-passed 65536 --output-junit junit.xml
+
+    # Proof that each test ran: its own output says it passed.
+    listed=$(wc -l <"$tmp/$arch.txt")
+    ran=$(grep -c '\[  PASSED  \] 1 test\.' "$dir/junit.xml" || true)
+    if [ "$listed" -eq 0 ] || [ "$ran" -ne "$listed" ]; then
+        echo "$dir: $listed tests listed but $ran ran and passed" >&2
+        exit 1
+    fi
+    shared=$(comm -12 "$tmp/linux.txt" "$tmp/$arch.txt" | wc -l)
+    summary+=("$arch: $ran passed, $shared of them also on Linux, $((ran - shared)) Windows-only")
+    counts+=("$ran")
+done
+[ "${counts[0]}" -eq "${counts[1]}" ] || { echo "i686 and x86_64 ran different tests" >&2; exit 1; }
+
+echo
+echo "Linux core tests: $(wc -l <"$tmp/linux.txt")," \
+     "of which Linux-only: $(comm -23 "$tmp/linux.txt" "$tmp/i686.txt" | wc -l)"
+printf 'Windows %s\n' "${summary[@]}"
+echo "Windows stage took $((SECONDS - start)) s"

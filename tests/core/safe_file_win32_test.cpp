@@ -1,0 +1,105 @@
+// Replacing a file where Windows differs: the root of the current drive, and
+// a target that another program holds open or that is read-only.
+#include "config_writer.h"
+#include "errors.h"
+#include "safe_file.h"
+#include "scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <thread>
+
+using filetest::entries;
+using filetest::readBytes;
+using filetest::ScratchFolder;
+using filetest::writeBytes;
+
+namespace {
+
+// Opens `path` the way an editor or a virus scanner does: reading and writing
+// are shared, deleting or replacing it is not.
+HANDLE holdOpen(const std::string &path)
+{
+    const HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
+    return h;
+}
+
+} // namespace
+
+TEST(ReplaceFileWin32, EmptyEmulatorFolderWritesAtTheRootOfTheCurrentDrive)
+{
+    // Writing a real drive's root is not for a test to do: it needs a drive
+    // of its own, such as one made with "subst" or a Wine drive letter.
+    const char *drive = std::getenv("DRAVOMEL_TEST_DRIVE");
+    if (!drive || !*drive)
+        GTEST_SKIP() << "DRAVOMEL_TEST_DRIVE names no scratch drive (such as T:)";
+    const std::string root = std::string(drive) + "\\";
+    // An empty root lists as an error: it lacks even "." and "..".
+    writeBytes(root + "marker", "");
+    std::vector<std::string> expected = entries(root);
+    expected.push_back("EMULATOR.INI");
+    std::sort(expected.begin(), expected.end());
+
+    char previous[MAX_PATH];
+    ASSERT_GT(GetCurrentDirectoryA(MAX_PATH, previous), 0u);
+    ASSERT_TRUE(SetCurrentDirectoryA(root.c_str())) << root;
+    core::ConfigTemplate t = core::ConfigTemplate::cps3();
+    core::Cps3Choices c;
+    c.romFolder = "\\roms";
+    EXPECT_NO_THROW(core::writeCps3Configuration(t, c, ""));
+    SetCurrentDirectoryA(previous);
+
+    EXPECT_EQ(entries(root), expected);
+    EXPECT_NE(readBytes(root + "EMULATOR.INI").find("\r\nDir1=\\roms\r\n"), std::string::npos);
+    DeleteFileA((root + "EMULATOR.INI").c_str());
+    DeleteFileA((root + "marker").c_str());
+}
+
+TEST(ReplaceFileWin32, TargetHeldOpenForAMomentIsReplacedOnceFree)
+{
+    ScratchFolder folder;
+    writeBytes(folder / "EMULATOR.INI", "old");
+    const HANDLE h = holdOpen(folder / "EMULATOR.INI");
+    std::thread release([h] {
+        Sleep(200);
+        CloseHandle(h);
+    });
+    EXPECT_NO_THROW(core::replaceFile(folder / "EMULATOR.INI", "new"));
+    release.join();
+    EXPECT_EQ(readBytes(folder / "EMULATOR.INI"), "new");
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
+}
+
+TEST(ReplaceFileWin32, TargetThatCannotBeReplacedStaysAsItWas)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "EMULATOR.INI";
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "held open");
+        writeBytes(path, "old");
+        HANDLE h = INVALID_HANDLE_VALUE;
+        if (readOnly)
+            ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+        else
+            h = holdOpen(path);
+
+        try {
+            core::replaceFile(path, "new");
+            ADD_FAILURE() << "no error raised";
+        } catch (const core::FileCreateError &e) {
+            EXPECT_EQ(e.path(), path);
+        }
+        EXPECT_EQ(readBytes(path), "old");
+        EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
+
+        if (h != INVALID_HANDLE_VALUE)
+            CloseHandle(h);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}

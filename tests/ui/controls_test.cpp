@@ -1,0 +1,155 @@
+#include "../core/scratch_folder.h"
+#include "drive_combo.h"
+#include "drop_down.h"
+#include "errors.h"
+#include "folder_list.h"
+#include "folders.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <filesystem>
+
+using filetest::ScratchFolder;
+
+TEST(DropDown, SelectedEntryAndChangeFollowTheUserOnly)
+{
+    TComboBox box;
+    box.addItems({"640", "800", "1024"});
+    box.setItemIndex(-1);
+    QSignalSpy changed(&box, &TComboBox::changed);
+    EXPECT_EQ(box.itemIndex(), -1);
+    EXPECT_EQ(box.currentText(), "");
+
+    box.setItemIndex(2);
+    box.setItem(2, "1152");
+    EXPECT_EQ(box.itemIndex(), 2);
+    EXPECT_EQ(box.currentText(), "1152");
+    EXPECT_THROW(box.setItem(3, "x"), core::ListIndexError);
+    EXPECT_EQ(changed.count(), 0);
+
+    // Typing: the selection follows the text, the list never grows.
+    box.lineEdit()->selectAll();
+    QTest::keyClicks(box.lineEdit(), "11");
+    QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(box.currentText(), "11");
+    EXPECT_EQ(box.itemIndex(), -1);
+    EXPECT_EQ(box.count(), 3);
+    EXPECT_EQ(changed.count(), 2);
+    QTest::keyClick(box.lineEdit(), Qt::Key_Backspace);
+    QTest::keyClicks(box.lineEdit(), "800");
+    EXPECT_EQ(box.currentText(), "1800");
+    box.lineEdit()->selectAll();
+    QTest::keyClicks(box.lineEdit(), "800");
+    EXPECT_EQ(box.itemIndex(), 1);
+
+    // Choosing with the keyboard selects the next entry and is a change.
+    changed.clear();
+    QTest::keyClick(&box, Qt::Key_Down);
+    EXPECT_EQ(box.itemIndex(), 2);
+    EXPECT_EQ(box.currentText(), "1152");
+    EXPECT_EQ(changed.count(), 1);
+
+    box.setItemIndex(-1);
+    EXPECT_EQ(box.currentText(), "");
+    box.setEnabled(false);
+    QTest::keyClicks(box.lineEdit(), "9");
+    QTest::keyClick(&box, Qt::Key_Down);
+    EXPECT_EQ(box.currentText(), "");
+    EXPECT_EQ(changed.count(), 1);
+}
+
+class FolderList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char *name : {"emu", "emu/cps3", "emu/.wine", "emu/Beta", "emu/alpha"})
+            std::filesystem::create_directory(scratch / name);
+        list.resize(265, 265);
+        list.show();
+        list.setDirectory(scratch / "emu");
+        QObject::connect(&list, &TDirectoryListBox::mouseDown,
+                         [this] { pressedAt.push_back(list.directory()); });
+    }
+
+    QPoint rowPoint(int row) const { return list.visualRect(list.model()->index(row, 0)).center(); }
+    int rows() const { return list.model()->rowCount(); }
+    QString rowText(int row) const { return list.model()->index(row, 0).data().toString(); }
+    int chainLength() const { return rows() - 4; }  // while showing "emu"
+
+    ScratchFolder scratch;
+    TDirectoryListBox list;
+    std::vector<std::string> pressedAt;
+};
+
+TEST_F(FolderList, ShowsTheChainThenEverySubfolderAndOpensOnlyOnDoubleClick)
+{
+    const int chain = chainLength();
+    EXPECT_EQ(rowText(chain - 1), "emu");
+    EXPECT_EQ(rowText(0), QString::fromStdString(core::driveOf(scratch.path(), core::listDrives())));
+    QStringList subfolders;
+    for (int row = chain; row < rows(); ++row)
+        subfolders << rowText(row);
+    EXPECT_EQ(subfolders, QStringList({".wine", "alpha", "Beta", "cps3"}));
+    EXPECT_EQ(list.visualRect(list.model()->index(chain, 0)).height(), 16);
+
+    // A click highlights only; the second press of a double click opens, then is reported.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowPoint(chain + 3));
+    EXPECT_EQ(list.directory(), scratch / "emu");
+    EXPECT_EQ(list.currentIndex().row(), chain + 3);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowPoint(chain + 3));
+    EXPECT_EQ(list.directory(), scratch / "emu/cps3");
+    EXPECT_EQ(pressedAt, (std::vector<std::string>{scratch / "emu", scratch / "emu/cps3"}));
+    EXPECT_EQ(rows(), chain + 1);
+
+    // Any button anywhere is a press; Enter opens the highlighted row.
+    QTest::mousePress(list.viewport(), Qt::RightButton, {}, QPoint(100, 250));
+    EXPECT_EQ(pressedAt.size(), 3u);
+    list.setCurrentIndex(list.model()->index(chain - 1, 0));
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(list.directory(), scratch / "emu");
+}
+
+TEST_F(FolderList, NamesAreBytesAndAVanishedFolderOpensEmpty)
+{
+    const std::string latin1 = scratch / "\xC9mulateur";  // not UTF-8
+    std::filesystem::create_directory(latin1);
+    list.setDirectory(scratch.path());
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowPoint(rows() - 1));
+    EXPECT_EQ(list.directory(), latin1);
+
+    list.setDirectory(scratch / "emu");
+    const int chain = chainLength();
+    std::filesystem::remove(scratch / "emu/alpha");
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowPoint(chain + 1));
+    EXPECT_EQ(list.directory(), scratch / "emu/alpha");
+    EXPECT_EQ(rows(), chain + 1);
+}
+
+TEST_F(FolderList, ADriveReturnsToItsLastFolderOrItsRoot)
+{
+    const std::string drive = core::driveOf(scratch.path(), core::listDrives());
+    const std::string otherRoot = scratch / "emu/Beta";
+    list.setDrive(otherRoot);
+    EXPECT_EQ(list.directory(), otherRoot);
+    EXPECT_EQ(rowText(0), QString::fromStdString(otherRoot));
+    list.setDrive(drive);
+    EXPECT_EQ(list.directory(), scratch / "emu");
+}
+
+TEST(DriveDropDown, StartsAtTheWorkingFolderAndReportsOnlyTheUsersChoice)
+{
+    TDriveComboBox drives;
+    const std::vector<std::string> listed = core::listDrives();
+    EXPECT_EQ(drives.count(), static_cast<int>(listed.size()));
+    EXPECT_EQ(drives.drive(), core::driveOf(core::workingFolder(), listed));
+
+    QSignalSpy changed(&drives, &TDriveComboBox::changed);
+    drives.setDrives({"/", "/media/stick"});
+    drives.setDrive("/");
+    EXPECT_EQ(changed.count(), 0);
+    QTest::keyClick(&drives, Qt::Key_Down);
+    EXPECT_EQ(drives.drive(), "/media/stick");
+    EXPECT_EQ(changed.count(), 1);
+}

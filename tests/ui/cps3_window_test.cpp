@@ -1,0 +1,119 @@
+#include "Unit3.h"
+#include "drive_combo.h"
+#include "folder_list.h"
+#include "settings_window_fixture.h"
+
+#include <QWindow>
+
+class Cps3Window : public SettingsWindowTest {
+protected:
+    void open(int languageLines = 50) { openFromMainWindow(&TForm1::Label1, languageLines); }
+};
+
+TEST_F(Cps3Window, OpenedAndSavedAtOnceWritesTheTemplateWithItsRomFolder)
+{
+    open();
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_EQ(Form3->Label1->text(), "line 1line 2");
+    std::vector<std::string> expected = core::ConfigTemplate::cps3().lines();
+    expected[9] = "Dir1=" + cps3.toStdString() + "/roms";
+    expected[14] = "SoftwareVertexProcessing=1";  // loses its tab
+    saveWithKeys(Form3);
+    EXPECT_EQ(written(cps3), expected);
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Cps3Window, WidthAndHeightListsChooseTheirPartner)
+{
+    open();
+    choose(Form3->ComboBox5, 2);
+    EXPECT_EQ(Form3->ComboBox6->currentText(), "768");
+    choose(Form3->ComboBox6, 4);
+    EXPECT_EQ(Form3->ComboBox5->currentText(), "1280");
+
+    QTest::keyClick(Form3->ComboBox5, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Form3->ComboBox5, "2000");
+    EXPECT_EQ(saveAndRead(Form3->Button2, cps3, {18, 19}), "FullScreenWidth=2000 FullScreenHeight=");
+}
+
+// The ROM folder is written in the emulators' code page, so "été" goes out
+// as Windows-1252.
+TEST_F(Cps3Window, PressingInTheFolderListCopiesItsCurrentFolder)
+{
+    const QString games = home.filePath("games");
+    QDir().mkpath(games + QString::fromUtf8("/\u00e9t\u00e9/gone"));
+    QDir().mkpath(games + "/beta");
+    open();
+    TDirectoryListBox *list = Form3->DirectoryListBox1;
+    list->setDirectory(games.toStdString());
+
+    const QPoint summer = list->visualRect(rowOf(list, QString::fromUtf8("\u00e9t\u00e9"))).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, summer);
+    EXPECT_EQ(Form3->Label2->text(), games);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, summer);
+    EXPECT_EQ(Form3->Label2->text(), games + QString::fromUtf8("/\u00e9t\u00e9"));
+
+    // A folder that went away after it was listed opens empty.
+    const QPoint gone = list->visualRect(rowOf(list, "gone")).center();
+    ASSERT_TRUE(QDir(games + QString::fromUtf8("/\u00e9t\u00e9")).rmdir("gone"));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, gone);
+    EXPECT_EQ(list->model()->index(list->model()->rowCount() - 1, 0).data().toString(), "gone");
+
+    // Another drive moves the list, not the ROM folder.
+    Form3->DriveComboBox1->setDrives({"/", home.path().toStdString()});
+    choose(Form3->DriveComboBox1, 1);
+    EXPECT_EQ(list->directory(), home.path().toStdString());
+    EXPECT_EQ(saveAndRead(Form3->Button2, cps3, {9}), "Dir1=" + games.toStdString() + "/\xe9t\xe9/gone");
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Cps3Window, OpeningStoppedByAShortLanguageFileStillSaves)
+{
+    open(44);  // no line 44: stops at the third choice list
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_EQ(Form3->Label7->text(), ".");
+    EXPECT_EQ(saveAndRead(Form3->Button2, cps3, {13, 14, 15, 17, 18, 19}),
+              "ForceSync=-1 SoftwareVertexProcessing=-1 ForceManaged=-1 FilterTilemaps=-1 "
+              "FullScreenWidth=640 FullScreenHeight=480");
+    EXPECT_FALSE(Form3->isVisible());
+}
+
+TEST_F(Cps3Window, LeavingWithoutSavingEndsTheRunAndKeepsTheOldFile)
+{
+    const auto cancel = [] { click(Form3->Button1); };
+    const auto systemClose = [] {
+        QCloseEvent close;
+        QApplication::sendEvent(Form3->windowHandle(), &close);
+    };
+    for (const auto &leave : {std::function<void()>(cancel), std::function<void()>(systemClose)}) {
+        open();
+        QFile old(cps3 + "/EMULATOR.INI");
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("mine\n");
+        old.close();
+        QFile::remove(settingsFile());
+
+        leave();
+        EXPECT_FALSE(Form3->isVisible());
+        EXPECT_TRUE(settingsText().contains("\"CPS3\"="));  // stored as the run ended
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "mine\n");
+        destroyForms();
+    }
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Cps3Window, FailedSaveShowsOneErrorAndKeepsTheWindow)
+{
+    open();
+    QDir(cps3).removeRecursively();
+    click(Form3->Button2);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_EQ(Form3->Label2->text(), cps3 + "/roms");
+    click(Form3->Button1);
+    EXPECT_FALSE(Form3->isVisible());
+}

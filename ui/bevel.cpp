@@ -1,0 +1,38 @@
+#include "bevel.h"
+
+#include <QPainter>
+
+TBevel::TBevel(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TBevel::setShape(Shape shape)
+{
+    shape_ = shape;
+    update();
+}
+
+void TBevel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor highlight = palette().color(QPalette::Light);
+    const int right = width() - 1;
+    const int bottom = height() - 1;
+    if (shape_ == BottomLine) {
+        painter.setPen(shadow);
+        painter.drawLine(0, bottom - 1, right, bottom - 1);
+        painter.setPen(highlight);
+        painter.drawLine(0, bottom, right, bottom);
+        return;
+    }
+    // Lowered: the light falls from the top left, so the top and left edges
+    // are in shadow.
+    painter.setPen(shadow);
+    painter.drawLine(0, 0, right, 0);
+    painter.drawLine(0, 0, 0, bottom);
+    painter.setPen(highlight);
+    painter.drawLine(right, 0, right, bottom);
+    painter.drawLine(0, bottom, right, bottom);
+}

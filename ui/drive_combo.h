@@ -1,0 +1,30 @@
+#pragma once
+// The drive drop-down: the mounted volumes a person browses, each by its
+// root path; starts at the drive of the working folder.
+#include <QComboBox>
+
+#include <string>
+#include <vector>
+
+class TDriveComboBox : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit TDriveComboBox(QWidget *parent = nullptr);
+
+    // Lists these drives instead, keeping the selected one where it is still listed.
+    void setDrives(const std::vector<std::string> &drives);
+
+    // Root path of the selected drive.
+    std::string drive() const;
+    // Selects without emitting changed().
+    void setDrive(const std::string &driveRoot);
+
+signals:
+    // The user chose another drive.
+    void changed();
+
+private:
+    std::vector<std::string> drives_;
+    int chosen_ = -1;
+};

@@ -1,0 +1,50 @@
+#include "drop_down.h"
+
+#include "errors.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // No inline completion: what the user types is what the list holds.
+    setCompleter(nullptr);
+    connect(this, &QComboBox::activated, this, [this] { emit changed(); });
+    connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::userEdited);
+}
+
+void TComboBox::setItem(int n, const QString &text)
+{
+    if (n < 0 || n >= count())
+        throw core::ListIndexError(n);
+    setItemText(n, text);
+}
+
+void TComboBox::setItemIndex(int n)
+{
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(n);
+    if (currentIndex() < 0)
+        setEditText(QString());
+}
+
+void TComboBox::userEdited(const QString &text)
+{
+    // A plain QComboBox keeps its old entry selected while the user types;
+    // here the selection follows the text.
+    const int match = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (match != currentIndex()) {
+        const int cursor = lineEdit()->cursorPosition();
+        {
+            const QSignalBlocker quiet(this);
+            setCurrentIndex(match);  // empties the text when there is no match
+        }
+        if (lineEdit()->text() != text) {
+            lineEdit()->setText(text);
+            lineEdit()->setCursorPosition(cursor);
+        }
+    }
+    emit changed();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The folder tree list: the drive's root, the chain down to the current
+// folder, then the current folder's subfolders, one indent step per level.
+// A single click only highlights; a double click or Enter opens.
+#include <QListView>
+
+#include <map>
+#include <string>
+
+class FolderModel;
+
+class TDirectoryListBox : public QListView {
+    Q_OBJECT
+
+public:
+    explicit TDirectoryListBox(QWidget *parent = nullptr);  // starts at the working folder
+
+    // The current folder, full path, as the file system spells it.
+    std::string directory() const { return current_; }
+    void setDirectory(const std::string &folder);
+    // To the folder last current on that drive, or its root.
+    void setDrive(const std::string &driveRoot);
+
+    static constexpr int kRowHeight = 16;
+    static constexpr int kIndent = 10;
+
+signals:
+    // Any mouse button pressed in the list; for a double click, after its open.
+    void mouseDown();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void open(int row);
+    void showFolder(const std::string &drive, const std::string &folder);
+
+    FolderModel *model_;
+    std::string drive_;
+    std::string current_;
+    std::map<std::string, std::string> lastOnDrive_;
+};
