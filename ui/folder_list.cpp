@@ -60,10 +60,7 @@ public:
 // folder of a hundred thousand subfolders costs one name per subfolder.
 class FolderModel : public QAbstractListModel {
 public:
-    FolderModel(QObject *parent, QIcon open, QIcon closed)
-        : QAbstractListModel(parent), openIcon_(std::move(open)), closedIcon_(std::move(closed))
-    {
-    }
+    explicit FolderModel(QWidget *view) : QAbstractListModel(view), view_(view) {}
 
     void reset(std::vector<std::string> chain, std::vector<std::string> subfolders)
     {
@@ -98,7 +95,7 @@ public:
             return toText(inChain ? lastName(chain_[static_cast<std::size_t>(row)])
                                   : subfolders_[static_cast<std::size_t>(row - chainLength())]);
         case Qt::DecorationRole:
-            return inChain ? openIcon_ : closedIcon_;
+            return icon(inChain ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
         case kLevelRole:
             return inChain ? row : chainLength();
         default:
@@ -107,16 +104,26 @@ public:
     }
 
 private:
-    QIcon openIcon_;
-    QIcon closedIcon_;
+    // The style's folder icons are made from several pictures each: they
+    // are made when first drawn, so a list never shown never makes them.
+    const QIcon &icon(QStyle::StandardPixmap which) const
+    {
+        QIcon &made = which == QStyle::SP_DirOpenIcon ? openIcon_ : closedIcon_;
+        if (made.isNull())
+            made = view_->style()->standardIcon(which);
+        return made;
+    }
+
+    const QWidget *view_;
+    mutable QIcon openIcon_;
+    mutable QIcon closedIcon_;
     std::vector<std::string> chain_;
     std::vector<std::string> subfolders_;
 };
 
 TDirectoryListBox::TDirectoryListBox(QWidget *parent)
     : QListView(parent),
-      model_(new FolderModel(this, style()->standardIcon(QStyle::SP_DirOpenIcon),
-                             style()->standardIcon(QStyle::SP_DirClosedIcon)))
+      model_(new FolderModel(this))
 {
     setModel(model_);
     setItemDelegate(new IndentDelegate(this));
@@ -154,7 +161,10 @@ void TDirectoryListBox::showFolder(const std::string &drive, const std::string &
     model_->reset(chainDownTo(drive_, current_), core::listSubfolders(current_));
     const QModelIndex here = model_->index(model_->chainLength() - 1);
     setCurrentIndex(here);
-    scrollTo(here);
+    // Scrolling lays out every row. A hidden list leaves it to Qt, which
+    // scrolls to the current row when the list shows.
+    if (isVisible())
+        scrollTo(here);
 }
 
 void TDirectoryListBox::open(int row)

@@ -127,6 +127,17 @@ TEST_F(FolderList, NamesAreBytesAndAVanishedFolderOpensEmpty)
     EXPECT_EQ(rows(), chain + 1);
 }
 
+TEST(HiddenFolderList, ShowsItsCurrentFolderWhenShown)
+{
+    ScratchFolder scratch;
+    std::filesystem::create_directories(scratch / "emu/cps3");
+    TDirectoryListBox list;
+    list.resize(265, 40);  // room for two rows; the chain is longer
+    list.setDirectory(scratch / "emu/cps3");
+    list.show();
+    EXPECT_TRUE(list.viewport()->rect().contains(list.visualRect(list.currentIndex())));
+}
+
 TEST_F(FolderList, ADriveReturnsToItsLastFolderOrItsRoot)
 {
     const std::string drive = core::driveOf(scratch.path(), core::listDrives());
