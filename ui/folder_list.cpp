@@ -60,7 +60,10 @@ public:
 // folder of a hundred thousand subfolders costs one name per subfolder.
 class FolderModel : public QAbstractListModel {
 public:
-    explicit FolderModel(QWidget *view) : QAbstractListModel(view), view_(view) {}
+    FolderModel(QObject *parent, QIcon open, QIcon closed)
+        : QAbstractListModel(parent), openIcon_(std::move(open)), closedIcon_(std::move(closed))
+    {
+    }
 
     void reset(std::vector<std::string> chain, std::vector<std::string> subfolders)
     {
@@ -95,7 +98,7 @@ public:
             return toText(inChain ? lastName(chain_[static_cast<std::size_t>(row)])
                                   : subfolders_[static_cast<std::size_t>(row - chainLength())]);
         case Qt::DecorationRole:
-            return icon(inChain ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
+            return inChain ? openIcon_ : closedIcon_;
         case kLevelRole:
             return inChain ? row : chainLength();
         default:
@@ -104,26 +107,16 @@ public:
     }
 
 private:
-    // The style's folder icons are made from several pictures each: they
-    // are made when first drawn, so a list never shown never makes them.
-    const QIcon &icon(QStyle::StandardPixmap which) const
-    {
-        QIcon &made = which == QStyle::SP_DirOpenIcon ? openIcon_ : closedIcon_;
-        if (made.isNull())
-            made = view_->style()->standardIcon(which);
-        return made;
-    }
-
-    const QWidget *view_;
-    mutable QIcon openIcon_;
-    mutable QIcon closedIcon_;
+    QIcon openIcon_;
+    QIcon closedIcon_;
     std::vector<std::string> chain_;
     std::vector<std::string> subfolders_;
 };
 
 TDirectoryListBox::TDirectoryListBox(QWidget *parent)
     : QListView(parent),
-      model_(new FolderModel(this))
+      model_(new FolderModel(this, style()->standardIcon(QStyle::SP_DirOpenIcon),
+                             style()->standardIcon(QStyle::SP_DirClosedIcon)))
 {
     setModel(model_);
     setItemDelegate(new IndentDelegate(this));
