@@ -103,16 +103,6 @@ std::string resolveLinks(const std::string &path)
     throw FileCreateError(path, errnoText(ELOOP));
 }
 
-// Best effort: makes the rename itself survive a power cut.
-void syncFolder(const std::string &folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 // Writes all of `bytes`, flushes them to disk and closes `fd`. Returns 0, or
 // the errno of the first failure.
 int writeAndClose(int fd, const std::string &bytes, const WriteChunk &write)
@@ -212,7 +202,9 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
         ::unlink(temp.c_str());
         throw FileCreateError(path, errnoText(renameErr));
     }
-    syncFolder(folder);
+    // The folder is not flushed after the rename: that would double the
+    // time of a save. Should the power fail before the file system commits
+    // the rename, the folder holds the previous file, whole.
 }
 
 } // namespace core
