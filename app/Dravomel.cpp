@@ -20,8 +20,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     initApplication(app);
-    createForms();
-    Form1->show();
+    startForms();
     const int result = app.exec();
     destroyForms();
     return result;

@@ -12,6 +12,8 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
+#include <QPointer>
+#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -101,17 +103,79 @@ void initApplication(QApplication &app)
     installTahomaStandIns();
 }
 
-void createForms()
+namespace {
+
+void createMainForm()
 {
     Form1 = new TForm1;
     runGuarded([] { Form1->FormCreate(); });
+}
+
+void createHiddenForms()
+{
+    if (Form2)
+        return;
     Form2 = new TForm2;
     Form3 = new TForm3;
     Form4 = new TForm4;
 }
 
+// Makes the hidden windows once the main window's first frame is on the
+// screen, or at the first press if that comes sooner, so that no handler
+// ever finds them missing.
+class HiddenFormsMaker : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Paint:
+            // The frame is flushed once the paint events are done.
+            if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == Form1)
+                QTimer::singleShot(0, this, [this] { make(); });
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Close:
+            make();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void make()
+    {
+        qApp->removeEventFilter(this);
+        createHiddenForms();
+        deleteLater();
+    }
+};
+
+// Until it has made them; a run ended before that drops it.
+QPointer<HiddenFormsMaker> pendingMaker;
+
+} // namespace
+
+void createForms()
+{
+    createMainForm();
+    createHiddenForms();
+}
+
+void startForms()
+{
+    createMainForm();
+    pendingMaker = new HiddenFormsMaker;
+    qApp->installEventFilter(pendingMaker);
+    Form1->show();
+}
+
 void destroyForms()
 {
+    delete pendingMaker;
     deleteForm(Form4);
     deleteForm(Form3);
     deleteForm(Form2);

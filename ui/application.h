@@ -10,5 +10,10 @@ void initApplication(QApplication &app);
 // Form2, Form3 and Form4, each hidden.
 void createForms();
 
+// Start-up: creates Form1 as createForms() does and shows it. Form2, Form3
+// and Form4, hidden until asked for, are created once the main window has
+// drawn its first frame, or at the first key or mouse press if sooner.
+void startForms();
+
 // Deletes the four windows, newest first.
 void destroyForms();

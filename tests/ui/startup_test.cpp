@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 using StartUp = AppTest;
@@ -85,8 +86,10 @@ TEST_F(StartUp, NonTextValueStopsReadingWithOneError)
 
 TEST_F(StartUp, OnlyTheMainWindowIsShownAndEachWindowHasItsCaptionAndSize)
 {
-    createForms();
-    Form1->show();
+    // The hidden windows are made once the main window's first frame is up.
+    startForms();
+    EXPECT_EQ(Form2, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([] { return Form4 != nullptr; }));
     EXPECT_TRUE(Form1->isVisible());
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_FALSE(Form3->isVisible());
@@ -98,6 +101,14 @@ TEST_F(StartUp, OnlyTheMainWindowIsShownAndEachWindowHasItsCaptionAndSize)
     EXPECT_EQ(Form2->size(), QSize(281, 401));
     EXPECT_EQ(Form3->size(), QSize(517, 480));
     EXPECT_EQ(Form4->size(), QSize(517, 480));
+}
+
+TEST_F(StartUp, APressBeforeTheFirstFrameFindsEveryWindowMade)
+{
+    startForms();
+    QTest::mouseClick(Form1->Label1, Qt::LeftButton);
+    ASSERT_NE(Form3, nullptr);
+    EXPECT_TRUE(Form3->isVisible());
 }
 
 TEST_F(StartUp, AnErrorIsShownInACriticalBoxTitledDravomel)
