@@ -48,8 +48,9 @@ printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel]\n"DMpath"="%s"\n' \
        "$PWD/resources/lang/fr" > "$home/Dravomel/Dravomel.reg"
 
 mkdir -m 700 "$home/runtime"
+export XDG_RUNTIME_DIR="$home/runtime"
 
-XDG_CONFIG_HOME="$home" XDG_RUNTIME_DIR="$home/runtime" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+XDG_CONFIG_HOME="$home" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
     build-bench/benchmarks/first_frame --runs "$runs" \
     "$PWD/build-bench/app/dravomel" "$PWD/build-bench/benchmarks/bare_window"
 echo
