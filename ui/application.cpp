@@ -130,8 +130,11 @@ public:
         switch (event->type()) {
         case QEvent::Paint:
             // The frame is flushed once the paint events are done.
-            if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == Form1)
+            if (!scheduled_ && watched->isWidgetType()
+                && static_cast<QWidget *>(watched)->window() == Form1) {
+                scheduled_ = true;
                 QTimer::singleShot(0, this, [this] { make(); });
+            }
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -152,6 +155,8 @@ private:
         createHiddenForms();
         deleteLater();
     }
+
+    bool scheduled_ = false;
 };
 
 // Until it has made them; a run ended before that drops it.
