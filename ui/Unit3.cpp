@@ -69,5 +69,5 @@ void TForm3::writeConfiguration()
     choices.filterTilemaps = ComboBox4->itemIndex();
     choices.fullScreenWidth = toBytes(ComboBox5->currentText());
     choices.fullScreenHeight = toBytes(ComboBox6->currentText());
-    core::writeCps3Configuration(ListBox1, choices, toBytes(Form1->Label6->text()));
+    core::writeCps3Configuration(ListBox1, choices, toBytes(Form1->Label6->text()), writeChunk);
 }

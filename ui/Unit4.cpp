@@ -103,5 +103,5 @@ void TForm4::writeConfiguration()
     choices.forceManaged = ComboBox6->itemIndex();
     choices.autoMip = ComboBox7->itemIndex();
     choices.meshTransparency = ComboBox8->itemIndex();
-    core::writeModel2Configuration(ListBox1, choices, toBytes(Form1->Label7->text()));
+    core::writeModel2Configuration(ListBox1, choices, toBytes(Form1->Label7->text()), writeChunk);
 }

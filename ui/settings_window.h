@@ -2,6 +2,8 @@
 // What the CPS3 and Model 2 settings windows share: they open in place of the
 // main window, take the ROM folder from their folder list, save and close or
 // cancel, and closing either one ends the program.
+#include "safe_file.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +23,10 @@ public:
     void Button1Click();
     void Button2Click();
     void FormClose();
+
+    // How the configuration's bytes reach the disk; empty for plain writes.
+    // Tests set one that fails part way, as a full disk does.
+    core::WriteChunk writeChunk;
 
 protected:
     // The controls both layouts have, under the same names.

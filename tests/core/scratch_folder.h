@@ -23,9 +23,9 @@ namespace filetest {
 
 class ScratchFolder {
 public:
-    ScratchFolder()
+    explicit ScratchFolder(const std::filesystem::path &base = std::filesystem::temp_directory_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dravomel-test-XXXXXX").string();
+        std::string pattern = (base / "dravomel-test-XXXXXX").string();
 #ifdef _WIN32
         if (_mktemp_s(&pattern[0], pattern.size() + 1) != 0 || _mkdir(pattern.c_str()) != 0)
 #else

@@ -10,6 +10,9 @@
 #include <QTest>
 
 #include <filesystem>
+#include <string>
+
+#include <sys/stat.h>
 
 using filetest::ScratchFolder;
 
@@ -147,6 +150,55 @@ TEST_F(FolderList, ADriveReturnsToItsLastFolderOrItsRoot)
     EXPECT_EQ(rowText(0), QString::fromStdString(otherRoot));
     list.setDrive(drive);
     EXPECT_EQ(list.directory(), scratch / "emu");
+}
+
+TEST_F(FolderList, ListsAHundredThousandSubfoldersAndFollowsALinkLoopAsFarAsThePathGoes)
+{
+    // In memory where there is such a file system: on a busy disk, making and
+    // removing this many folders takes minutes.
+    const ScratchFolder many(std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
+                                                                       : std::filesystem::temp_directory_path());
+    for (int i = 0; i < 100000; ++i)
+        ASSERT_EQ(::mkdir((many / std::to_string(i)).c_str(), 0755), 0);
+    list.setDirectory(many.path());
+    const int manyChain = rows() - 100000;
+    EXPECT_EQ(rowText(manyChain - 1), QString::fromStdString(many.path()).section('/', -1));
+    EXPECT_EQ(rowText(manyChain), "0");
+    EXPECT_EQ(rowText(rows() - 1), "99999");
+
+    // "self" names its own folder: each open goes one "/self" deeper, until
+    // the system will not follow that many links and the list shows none.
+    std::filesystem::create_directory_symlink(".", scratch / "emu/alpha/self");
+    std::string path = scratch / "emu/alpha";
+    list.setDirectory(path);
+    int chain = rows() - 1;
+    int opened = 0;
+    for (; rows() > chain && opened < 100; ++opened) {
+        list.setCurrentIndex(list.model()->index(chain, 0));
+        QTest::keyClick(&list, Qt::Key_Return);
+        path += "/self";
+        ++chain;
+        ASSERT_EQ(list.directory(), path);
+        EXPECT_EQ(rowText(chain - 1), "self");
+    }
+    EXPECT_GT(opened, 1);
+    EXPECT_LT(opened, 100);
+}
+
+// A working folder deleted under the program cannot be named; the list and
+// the drive list start at the root.
+TEST_F(FolderList, AGoneWorkingFolderStartsAtTheRoot)
+{
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::create_directory(scratch / "gone");
+    std::filesystem::current_path(scratch / "gone");
+    std::filesystem::remove(scratch / "gone");
+    TDirectoryListBox atStart;
+    TDriveComboBox drives;
+    std::filesystem::current_path(before);
+    EXPECT_EQ(atStart.directory(), "/");
+    EXPECT_EQ(atStart.model()->index(0, 0).data().toString(), "/");
+    EXPECT_EQ(drives.drive(), "/");
 }
 
 TEST(DriveDropDown, StartsAtTheWorkingFolderAndReportsOnlyTheUsersChoice)

@@ -1,9 +1,17 @@
+#include "../core/scratch_folder.h"
 #include "Unit3.h"
 #include "drive_combo.h"
 #include "folder_list.h"
 #include "settings_window_fixture.h"
 
 #include <QWindow>
+
+#include <cerrno>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include <unistd.h>
 
 class Cps3Window : public SettingsWindowTest {
 protected:
@@ -106,14 +114,49 @@ TEST_F(Cps3Window, LeavingWithoutSavingEndsTheRunAndKeepsTheOldFile)
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(Cps3Window, FailedSaveShowsOneErrorAndKeepsTheWindow)
+// Each fault breaks the save after the window opened.
+TEST_F(Cps3Window, FailedSaveShowsOneErrorAndKeepsTheWindowAndTheOldFile)
 {
-    open();
-    QDir(cps3).removeRecursively();
-    click(Form3->Button2);
-    EXPECT_EQ(errors.size(), 1);
-    EXPECT_TRUE(Form3->isVisible());
-    EXPECT_EQ(Form3->Label2->text(), cps3 + "/roms");
-    click(Form3->Button1);
-    EXPECT_FALSE(Form3->isVisible());
+    const QString ini = cps3 + "/EMULATOR.INI";
+    const std::vector<std::pair<const char *, std::function<void()>>> faults = {
+        {"disk fills half way",
+         [&] {
+             filetest::writeBytes(toBytes(ini), "mine\r\n");
+             Form3->writeChunk = [full = false](int fd, const char *data, std::size_t size) mutable -> long {
+                 errno = ENOSPC;
+                 return std::exchange(full, true) ? -1 : ::write(fd, data, size / 2);
+             };
+         }},
+        {"folder vanishes", [&] { QDir(cps3).removeRecursively(); }},
+        {"EMULATOR.INI is a folder", [&] { QDir(cps3).mkdir("EMULATOR.INI"); }},
+        {"EMULATOR.INI is a dangling link", [&] { QFile::link(cps3 + "/missing/EMULATOR.INI", ini); }},
+    };
+    for (const auto &[name, fault] : faults) {
+        SCOPED_TRACE(name);
+        open();
+        fault();
+        const bool hadFile = QFileInfo(ini).isFile();
+        const std::string oldBytes = hadFile ? filetest::readBytes(toBytes(ini)) : "";
+        const bool hadFolder = QFileInfo(cps3).isDir();
+        const std::vector<std::string> oldEntries = hadFolder ? filetest::entries(toBytes(cps3))
+                                                              : std::vector<std::string>();
+
+        click(Form3->Button2);
+        EXPECT_EQ(errors.size(), 1);
+        EXPECT_TRUE(Form3->isVisible());
+        EXPECT_FALSE(Form1->isVisible());
+        EXPECT_EQ(Form3->Label2->text(), cps3 + "/roms");
+        if (hadFile) {
+            EXPECT_EQ(filetest::readBytes(toBytes(ini)), oldBytes);
+        }
+        if (hadFolder) {
+            EXPECT_EQ(filetest::entries(toBytes(cps3)), oldEntries);  // no temporary file left
+        }
+
+        click(Form3->Button1);
+        EXPECT_FALSE(Form3->isVisible());
+        destroyForms();
+        errors.clear();
+        QDir(cps3).removeRecursively();
+    }
 }
