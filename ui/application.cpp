@@ -151,12 +151,17 @@ public:
 private:
     void make()
     {
+        // A press may come between the first frame and its queued call.
+        if (made_)
+            return;
+        made_ = true;
         qApp->removeEventFilter(this);
         createHiddenForms();
         deleteLater();
     }
 
     bool scheduled_ = false;
+    bool made_ = false;
 };
 
 // Until it has made them; a run ended before that drops it.
