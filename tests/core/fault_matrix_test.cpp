@@ -19,7 +19,11 @@
 
 namespace {
 
+using filetest::asOrdinaryUser;
 using filetest::entries;
+using filetest::kNobody;
+using filetest::kNoGroup;
+using filetest::Outcome;
 using filetest::readBytes;
 using filetest::ScratchFolder;
 using filetest::writeBytes;
@@ -82,35 +86,6 @@ TEST_F(LanguageFileFaults, BytesThatAreNotUtf8AreKeptAsTheyAre)
 
 // --- storing the key as a user without the right to ---
 
-const uid_t kNobody = 65534;
-const gid_t kNoGroup = 65534;
-
-enum Outcome { Done, CoreError, OtherError, NotAUser };
-
-// Root may write anything, so the action runs in a child process that first
-// becomes "nobody" when the tests run as root.
-Outcome asOrdinaryUser(const std::function<void()> &action)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0
-            && (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(NotAUser);
-        try {
-            action();
-            ::_exit(Done);
-        } catch (const core::Error &) {
-            ::_exit(CoreError);
-        } catch (...) {
-            ::_exit(OtherError);
-        }
-    }
-    int status = 0;
-    EXPECT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status)) << "the child crashed";
-    return static_cast<Outcome>(WIFEXITED(status) ? WEXITSTATUS(status) : OtherError);
-}
-
 class StoreFaults : public ::testing::Test {
 protected:
     // Makes a folder with `mode` that "nobody" owns when the tests run as root.
@@ -145,7 +120,7 @@ protected:
 TEST_F(StoreFaults, KeyFolderThatCannotBeMadeStoresNothingAndReportsNothing)
 {
     const std::string config = ownFolder(scratch_ / "config", 0555);
-    EXPECT_EQ(store(config + "/Dravomel/Dravomel.reg"), Done);
+    EXPECT_EQ(store(config + "/Dravomel/Dravomel.reg"), Outcome::Done);
     EXPECT_TRUE(entries(config).empty());
 }
 
@@ -163,7 +138,7 @@ TEST_F(StoreFaults, ReadOnlyKeyFileIsLeftExactlyAsItWasAndTheUserIsTold)
         handOver(file, 0444);
         handOver(folder, folderMode);
 
-        EXPECT_EQ(store(file), CoreError);
+        EXPECT_EQ(store(file), Outcome::FileCreateError);
         EXPECT_EQ(readBytes(file), text);
         EXPECT_EQ(entries(folder), std::vector<std::string>{"Dravomel.reg"});
     }

@@ -18,6 +18,12 @@ using filetest::entries;
 using filetest::readBytes;
 using filetest::ScratchFolder;
 using filetest::writeBytes;
+#ifndef _WIN32
+using filetest::asOrdinaryUser;
+using filetest::kNobody;
+using filetest::kNoGroup;
+using filetest::Outcome;
+#endif
 
 namespace {
 
@@ -56,35 +62,6 @@ core::WriteChunk failingAfter(std::size_t limit)
     };
 }
 
-#ifndef _WIN32
-// Root may write anything, so the tests that are about a user's rights run
-// as "nobody" when they run as root.
-const uid_t kNobody = 65534;
-const gid_t kNoGroup = 65534;
-
-// Saves in a child process with an ordinary user's rights and tells how it went.
-std::string saveAsOrdinaryUser(const std::string &path, const std::string &bytes)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0
-            && (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(3);
-        try {
-            core::replaceFile(path, bytes);
-            ::_exit(0);
-        } catch (const core::FileCreateError &) {
-            ::_exit(1);
-        } catch (...) {
-            ::_exit(2);
-        }
-    }
-    int status = 0;
-    EXPECT_EQ(::waitpid(child, &status, 0), child);
-    const char *outcomes[] = {"saved", "file-create error", "other error", "could not become a user"};
-    return WIFEXITED(status) && WEXITSTATUS(status) < 4 ? outcomes[WEXITSTATUS(status)] : "crashed";
-}
-#endif
 
 } // namespace
 
@@ -151,12 +128,14 @@ TEST(ReplaceFile, AnOrdinaryUserNeedsWriteRightsOnTheFileNotTheFolder)
     ASSERT_EQ(::chmod((folder / "locked").c_str(), 0555), 0);
 
     // The folder would allow a rename over the file the user may not write.
-    EXPECT_EQ(saveAsOrdinaryUser(folder / "open/EMULATOR.INI", "new\r\n"), "file-create error");
+    EXPECT_EQ(asOrdinaryUser([&] { core::replaceFile(folder / "open/EMULATOR.INI", "new\r\n"); }),
+              Outcome::FileCreateError);
     EXPECT_EQ(readBytes(folder / "open/EMULATOR.INI"), "read-only\r\n");
     EXPECT_EQ(entries(folder / "open"), std::vector<std::string>{"EMULATOR.INI"});
 
     // No new file may go into the folder, but the file itself is writable.
-    EXPECT_EQ(saveAsOrdinaryUser(folder / "locked/EMULATOR.INI", "new\r\n"), "saved");
+    EXPECT_EQ(asOrdinaryUser([&] { core::replaceFile(folder / "locked/EMULATOR.INI", "new\r\n"); }),
+              Outcome::Done);
     EXPECT_EQ(readBytes(folder / "locked/EMULATOR.INI"), "new\r\n");
     EXPECT_EQ(modeOf(folder / "locked/EMULATOR.INI"), 0666u);
     ASSERT_EQ(::chmod((folder / "locked").c_str(), 0755), 0);

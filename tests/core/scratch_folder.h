@@ -1,6 +1,7 @@
 #pragma once
 // A fresh temporary folder per test, removed with everything in it afterwards,
 // and the few file helpers the file-writing tests share.
+#include "errors.h"
 #include "paths.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -17,6 +19,10 @@
 #ifdef _WIN32
 #include <direct.h>
 #include <io.h>
+#else
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace filetest {
@@ -81,5 +87,39 @@ inline std::vector<std::string> entries(const std::string &folder)
     std::sort(names.begin(), names.end());
     return names;
 }
+
+#ifndef _WIN32
+const uid_t kNobody = 65534;
+const gid_t kNoGroup = 65534;
+
+enum class Outcome { Done, FileCreateError, OtherCoreError, OtherError, NotAUser };
+
+// Root may write anything, so tests about a user's rights run `action` in a
+// child process that first becomes "nobody" when the tests run as root.
+inline Outcome asOrdinaryUser(const std::function<void()> &action)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0
+            && (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(static_cast<int>(Outcome::NotAUser));
+        Outcome outcome = Outcome::Done;
+        try {
+            action();
+        } catch (const core::FileCreateError &) {
+            outcome = Outcome::FileCreateError;
+        } catch (const core::Error &) {
+            outcome = Outcome::OtherCoreError;
+        } catch (...) {
+            outcome = Outcome::OtherError;
+        }
+        ::_exit(static_cast<int>(outcome));
+    }
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "the child crashed";
+    return WIFEXITED(status) ? static_cast<Outcome>(WEXITSTATUS(status)) : Outcome::OtherError;
+}
+#endif
 
 } // namespace filetest
