@@ -1,6 +1,9 @@
 #pragma once
 // Folders and drives as the file system gives them: names and paths are
 // bytes, never decoded, so a name that is not valid UTF-8 comes back exactly.
+// On Windows (folders_win32.cpp) drives are roots such as "C:\", listed by
+// the system; paths join with "\"; names sort ignoring case in the user's
+// locale; a folder on no listed drive has its own drive letter as drive.
 #include <string>
 #include <vector>
 
