@@ -1,23 +1,18 @@
 #include "error_box.h"
 
-#include <QMessageBox>
+#include "layer/application.h"
 
 namespace {
 
-void showMessageBox(const QString &message)
-{
-    QMessageBox::critical(nullptr, QStringLiteral("Dravomel"), message);
-}
-
 ErrorSink &currentSink()
 {
-    static ErrorSink sink = showMessageBox;
+    static ErrorSink sink = ui::showErrorBox;
     return sink;
 }
 
 } // namespace
 
-void showError(const QString &message)
+void showError(const std::string &message)
 {
     currentSink()(message);
 }
@@ -25,6 +20,6 @@ void showError(const QString &message)
 ErrorSink setErrorSink(ErrorSink sink)
 {
     ErrorSink previous = std::move(currentSink());
-    currentSink() = sink ? std::move(sink) : ErrorSink(showMessageBox);
+    currentSink() = sink ? std::move(sink) : ErrorSink(ui::showErrorBox);
     return previous;
 }

@@ -1,7 +1,6 @@
 #include "handler_guard.h"
 
 #include "error_box.h"
-#include "text.h"
 
 #include <exception>
 
@@ -10,8 +9,8 @@ void runGuarded(const std::function<void()> &handler)
     try {
         handler();
     } catch (const std::exception &e) {
-        showError(toText(e.what()));
+        showError(e.what());
     } catch (...) {
-        showError(QStringLiteral("Unexpected error."));
+        showError("Unexpected error.");
     }
 }

@@ -20,7 +20,7 @@ protected:
     {
         ASSERT_TRUE(home.isValid());
         qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-        previousSink = setErrorSink([this](const QString &message) { errors << message; });
+        previousSink = setErrorSink([this](const std::string &message) { errors << toText(message); });
     }
 
     void TearDown() override
