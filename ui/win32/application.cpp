@@ -1,0 +1,137 @@
+// The Win32 runtime as a whole: COM for the picture decoder, the hidden
+// application window that owns every window (so the program has one task-bar
+// button, under its title), the event loop and the error box.
+#include "layer/application.h"
+#include "layer/form.h"
+#include "win32_impl.h"
+
+#include <objbase.h>
+
+namespace win32 {
+
+namespace {
+
+constexpr const char *kApplicationClass = "DravomelApplication";
+constexpr UINT kActivateFormMessage = WM_APP + 2;
+
+std::string &title()
+{
+    static std::string text = "Dravomel";
+    return text;
+}
+
+HWND &ownerWindow()
+{
+    static HWND window = nullptr;
+    return window;
+}
+
+bool isFormWindow(HWND hwnd)
+{
+    char name[32] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    return lstrcmpA(name, kFormClass) == 0;
+}
+
+LRESULT CALLBACK applicationProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ACTIVATE:
+        // Activated from the task bar, or when the active window hid: a
+        // shown window of the program takes the activation.
+        if (LOWORD(wParam) != WA_INACTIVE)
+            PostMessageA(hwnd, kActivateFormMessage, 0, 0);
+        return 0;
+    case kActivateFormMessage:
+        if (GetActiveWindow() == hwnd)
+            if (const HWND shown = GetWindow(hwnd, GW_ENABLEDPOPUP))
+                SetActiveWindow(shown);
+        return 0;
+    case WM_CLOSE:
+        return 0;  // only the windows close the program
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+const std::string &applicationTitle()
+{
+    return title();
+}
+
+HWND applicationWindow()
+{
+    return ownerWindow();
+}
+
+HINSTANCE instance()
+{
+    return GetModuleHandleA(nullptr);
+}
+
+} // namespace win32
+
+namespace ui {
+
+struct Application::Impl {
+    bool comStarted = false;
+};
+
+Application::Application(int &, char **, const std::string &title) : impl_(std::make_unique<Impl>())
+{
+    impl_->comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    win32::title() = title;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = win32::applicationProc;
+    windowClass.hInstance = win32::instance();
+    windowClass.hIcon = LoadIconA(win32::instance(), "MAINICON");
+    windowClass.lpszClassName = win32::kApplicationClass;
+    RegisterClassExA(&windowClass);
+    // Shown but of no size: the task bar lists it, the screen shows nothing.
+    win32::ownerWindow() = CreateWindowExA(0, win32::kApplicationClass, title.c_str(),
+                                           WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                           GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
+                                           0, nullptr, nullptr, win32::instance(), nullptr);
+    ShowWindow(win32::ownerWindow(), SW_SHOWNOACTIVATE);
+}
+
+Application::~Application()
+{
+    DestroyWindow(win32::ownerWindow());
+    win32::ownerWindow() = nullptr;
+    if (impl_->comStarted)
+        CoUninitialize();
+}
+
+int Application::run()
+{
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        const bool input = (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
+                           || (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+                           || message.message == WM_NCLBUTTONDOWN;
+        if (input)
+            win32::runFirstFrameWork();
+        // Tab, the arrows and Enter move between and press the controls.
+        const HWND window = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (window && win32::isFormWindow(window) && IsDialogMessageA(window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void showErrorBox(const std::string &message)
+{
+    // Modal to the window in front; at start-up, before any is shown, to
+    // every window of the program.
+    const HWND owner = GetActiveWindow();
+    MessageBoxA(owner, message.c_str(), win32::applicationTitle().c_str(),
+                MB_OK | MB_ICONERROR | (owner ? 0 : MB_TASKMODAL));
+}
+
+} // namespace ui

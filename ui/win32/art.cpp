@@ -1,0 +1,193 @@
+#include "art.h"
+
+#include "win32_impl.h"
+
+#include <wincodec.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <memory>
+#include <tuple>
+
+namespace win32 {
+
+namespace {
+
+template <typename T>
+struct Released {
+    T *p = nullptr;
+    ~Released()
+    {
+        if (p)
+            p->Release();
+    }
+    T **operator&() { return &p; }
+    T *operator->() const { return p; }
+};
+
+IWICImagingFactory *imagingFactory()
+{
+    static IWICImagingFactory *factory = [] {
+        IWICImagingFactory *made = nullptr;
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                         reinterpret_cast<void **>(&made));
+        return made;
+    }();
+    return factory;
+}
+
+// The PNG resource `name` as 32-bit BGRA pixels; false if there is none.
+bool decode(const std::string &name, Picture &out)
+{
+    std::string resourceName = name;
+    std::transform(resourceName.begin(), resourceName.end(), resourceName.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const HRSRC resource = FindResourceA(instance(), resourceName.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    const HGLOBAL loaded = resource ? LoadResource(instance(), resource) : nullptr;
+    void *bytes = loaded ? LockResource(loaded) : nullptr;
+    IWICImagingFactory *factory = imagingFactory();
+    if (!bytes || !factory)
+        return false;
+
+    Released<IWICStream> stream;
+    Released<IWICBitmapDecoder> decoder;
+    Released<IWICBitmapFrameDecode> frame;
+    Released<IWICFormatConverter> converter;
+    UINT width = 0, height = 0;
+    if (FAILED(factory->CreateStream(&stream))
+        || FAILED(stream->InitializeFromMemory(static_cast<BYTE *>(bytes), SizeofResource(instance(), resource)))
+        || FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder))
+        || FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter))
+        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr,
+                                        0.0, WICBitmapPaletteTypeCustom))
+        || FAILED(converter->GetSize(&width, &height)))
+        return false;
+    out.width = static_cast<int>(width);
+    out.height = static_cast<int>(height);
+    out.pixels.assign(static_cast<std::size_t>(width) * height, 0);
+    return SUCCEEDED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                                           reinterpret_cast<BYTE *>(out.pixels.data())));
+}
+
+// Key colour cleared when asked, every pixel premultiplied by its alpha.
+void prepare(Picture &picture, bool transparent)
+{
+    if (picture.pixels.empty())
+        return;
+    const std::uint32_t key = picture.pixels[static_cast<std::size_t>(picture.height - 1) * picture.width] & 0xFFFFFF;
+    for (std::uint32_t &pixel : picture.pixels) {
+        const std::uint32_t alpha = pixel >> 24;
+        if (transparent && (pixel & 0xFFFFFF) == key) {
+            pixel = 0;
+        } else if (alpha < 255) {
+            auto channel = [&](int shift) { return (((pixel >> shift) & 0xFF) * alpha / 255) << shift; };
+            pixel = (alpha << 24) | channel(16) | channel(8) | channel(0);
+        }
+    }
+}
+
+// Each target pixel is the mean of the source pixels it covers, so a
+// shrunk emblem keeps its thin lines and its see-through edge stays clean.
+Picture scaled(const Picture &source, int width, int height)
+{
+    Picture out;
+    out.width = width;
+    out.height = height;
+    out.pixels.resize(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const int y0 = y * source.height / height;
+        const int y1 = std::max(y0 + 1, (y + 1) * source.height / height);
+        for (int x = 0; x < width; ++x) {
+            const int x0 = x * source.width / width;
+            const int x1 = std::max(x0 + 1, (x + 1) * source.width / width);
+            std::uint32_t sum[4] = {};
+            for (int sy = y0; sy < y1; ++sy)
+                for (int sx = x0; sx < x1; ++sx) {
+                    const std::uint32_t pixel = source.pixels[static_cast<std::size_t>(sy) * source.width + sx];
+                    for (int c = 0; c < 4; ++c)
+                        sum[c] += (pixel >> (8 * c)) & 0xFF;
+                }
+            const std::uint32_t count = static_cast<std::uint32_t>((y1 - y0) * (x1 - x0));
+            std::uint32_t pixel = 0;
+            for (int c = 0; c < 4; ++c)
+                pixel |= ((sum[c] + count / 2) / count) << (8 * c);
+            out.pixels[static_cast<std::size_t>(y) * width + x] = pixel;
+        }
+    }
+    return out;
+}
+
+void makeBitmap(Picture &picture)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    picture.bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (picture.bitmap)
+        std::copy(picture.pixels.begin(), picture.pixels.end(), static_cast<std::uint32_t *>(bits));
+}
+
+} // namespace
+
+const Picture *picture(const std::string &name, bool transparent, int width, int height)
+{
+    static std::map<std::tuple<std::string, bool, int, int>, std::unique_ptr<Picture>> made;
+    auto &slot = made[{name, transparent, width, height}];
+    if (slot)
+        return slot->width > 0 ? slot.get() : nullptr;
+    slot = std::make_unique<Picture>();
+    Picture decoded;
+    if (!decode(name, decoded) || decoded.pixels.empty())
+        return nullptr;
+    prepare(decoded, transparent);
+    const bool resize = width > 0 && height > 0 && (width != decoded.width || height != decoded.height);
+    *slot = resize ? scaled(decoded, width, height) : std::move(decoded);
+    makeBitmap(*slot);
+    return slot.get();
+}
+
+void drawPicture(HDC dc, const Picture &picture, int x, int y)
+{
+    const HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ previous = SelectObject(source, picture.bitmap);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, x, y, picture.width, picture.height, source, 0, 0, picture.width, picture.height, blend);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+HRGN drawnRegion(const Picture &picture, int x, int y)
+{
+    // One rectangle per run of drawn pixels in a row.
+    std::vector<RECT> runs;
+    for (int row = 0; row < picture.height; ++row) {
+        const std::uint32_t *line = &picture.pixels[static_cast<std::size_t>(row) * picture.width];
+        for (int left = 0; left < picture.width;) {
+            if ((line[left] >> 24) == 0) {
+                ++left;
+                continue;
+            }
+            int right = left;
+            while (right < picture.width && (line[right] >> 24) != 0)
+                ++right;
+            runs.push_back({x + left, y + row, x + right, y + row + 1});
+            left = right;
+        }
+    }
+    std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    auto *header = reinterpret_cast<RGNDATAHEADER *>(data.data());
+    header->dwSize = sizeof(RGNDATAHEADER);
+    header->iType = RDH_RECTANGLES;
+    header->nCount = static_cast<DWORD>(runs.size());
+    header->rcBound = {x, y, x + picture.width, y + picture.height};
+    std::copy(runs.begin(), runs.end(), reinterpret_cast<RECT *>(data.data() + sizeof(RGNDATAHEADER)));
+    return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA *>(data.data()));
+}
+
+} // namespace win32

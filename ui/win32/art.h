@@ -1,0 +1,30 @@
+#pragma once
+// The program's art: PNG files embedded as resources (named after the file,
+// "cps3_emblem"), decoded with WIC into bitmaps that AlphaBlend draws.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace win32 {
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // premultiplied BGRA, top row first
+    HBITMAP bitmap = nullptr;           // the same pixels, for drawing
+};
+
+// The art `name` at its own size, or scaled to width × height when both are
+// given. Transparent: the pixels of the colour of its bottom-left pixel are
+// see-through. Null when there is no such art. Made once, kept for the run.
+const Picture *picture(const std::string &name, bool transparent, int width = 0, int height = 0);
+
+void drawPicture(HDC dc, const Picture &picture, int x, int y);
+
+// The part of the picture that is drawn (its pixels that are not
+// see-through), placed at (x, y): the shape of a skinned window.
+HRGN drawnRegion(const Picture &picture, int x, int y);
+
+} // namespace win32

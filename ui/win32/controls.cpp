@@ -1,0 +1,238 @@
+// What every control of the Win32 runtime shares, and the graphic controls:
+// labels, picture areas and bevels, drawn by their window over its art.
+#include "art.h"
+#include "handler_guard.h"
+#include "win32_impl.h"
+
+#include <algorithm>
+
+namespace ui {
+
+Control::Impl::Impl(Form::Impl &owner, const core::ControlLayout &controlLayout)
+    : form(owner), layout(controlLayout),
+      bounds{controlLayout.bounds.left, controlLayout.bounds.top,
+             controlLayout.bounds.left + controlLayout.bounds.width,
+             controlLayout.bounds.top + controlLayout.bounds.height},
+      enabled(controlLayout.enabled)
+{
+}
+
+Control::Impl::~Impl() = default;
+
+void Control::Impl::setEnabled(bool on)
+{
+    enabled = on;
+    if (hwnd)
+        EnableWindow(hwnd, on);
+    else
+        invalidate();
+}
+
+void Control::Impl::invalidate() const
+{
+    InvalidateRect(form.hwnd, &bounds, FALSE);
+}
+
+void Control::Impl::fire(const std::function<void()> &event)
+{
+    if (event)
+        runGuarded(event);
+}
+
+Control::Impl *Control::attach(Form &form, Control &control)
+{
+    Impl *impl = form.impl().controlNamed(control.name());
+    impl->member = &control;
+    return impl;
+}
+
+void Control::detach(Impl *impl)
+{
+    impl->member = nullptr;
+}
+
+void Control::setEnabled(bool on)
+{
+    impl_->setEnabled(on);
+}
+
+bool Control::isEnabled() const
+{
+    return impl_->enabled;
+}
+
+namespace {
+
+constexpr UINT kLabelFormat = DT_NOPREFIX | DT_EXPANDTABS;
+
+struct LabelImpl : Control::Impl {
+    LabelImpl(Form::Impl &owner, const core::ControlLayout &controlLayout)
+        : Impl(owner, controlLayout), text(win32::fromLayoutText(controlLayout.text))
+    {
+        fit();
+    }
+
+    // A self-sizing label takes the size of its text.
+    void fit()
+    {
+        if (!layout.autoSize)
+            return;
+        const HDC dc = GetDC(nullptr);
+        const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
+        RECT size{0, 0, 0, 0};
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &size, kLabelFormat | DT_CALCRECT);
+        TEXTMETRICA metrics;
+        GetTextMetricsA(dc, &metrics);
+        SelectObject(dc, previous);
+        ReleaseDC(nullptr, dc);
+        bounds.right = bounds.left + size.right;
+        bounds.bottom = bounds.top + std::max<LONG>(size.bottom, metrics.tmHeight);
+    }
+
+    void setText(const std::string &newText)
+    {
+        if (newText == text)
+            return;
+        invalidate();
+        text = newText;
+        fit();
+        invalidate();
+    }
+
+    void paint(HDC dc) const override
+    {
+        SetBkMode(dc, TRANSPARENT);
+        const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
+        const core::Colour &c = layout.colour;
+        SetTextColor(dc, enabled ? RGB(c.red, c.green, c.blue) : RGB(128, 128, 128));
+        RECT place = bounds;
+        // A fixed place too small for a folder shortens it in the middle.
+        const UINT format = kLabelFormat | (layout.centred ? DT_CENTER : 0)
+                            | (layout.autoSize ? 0 : DT_SINGLELINE | DT_PATH_ELLIPSIS);
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place, format);
+        SelectObject(dc, previous);
+    }
+
+    bool takesMouse() const override { return true; }
+    void click() override
+    {
+        if (member)
+            fire(static_cast<Label *>(member)->onClick);
+    }
+
+    std::string text;
+};
+
+struct ImageImpl : Control::Impl {
+    using Impl::Impl;
+
+    void paint(HDC dc) const override
+    {
+        if (layout.picture.empty())
+            return;  // an area that only catches clicks
+        const int width = layout.stretch ? layout.bounds.width : 0;
+        const int height = layout.stretch ? layout.bounds.height : 0;
+        const win32::Picture *art = win32::picture(layout.picture, layout.transparent, width, height);
+        if (!art)
+            return;
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+        win32::drawPicture(dc, *art, bounds.left, bounds.top);
+        RestoreDC(dc, saved);
+    }
+
+    bool takesMouse() const override { return true; }
+    void click() override
+    {
+        if (member)
+            fire(static_cast<Image *>(member)->onClick);
+    }
+};
+
+// Lowered: the light falls from the top left, so top and left are in shadow.
+struct BevelImpl : Control::Impl {
+    using Impl::Impl;
+
+    void paint(HDC dc) const override
+    {
+        const HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+        const HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
+        const HGDIOBJ previous = SelectObject(dc, shadow);
+        const int left = bounds.left, top = bounds.top, right = bounds.right - 1, bottom = bounds.bottom - 1;
+        auto line = [dc](int x0, int y0, int x1, int y1) {
+            MoveToEx(dc, x0, y0, nullptr);
+            LineTo(dc, x1, y1);
+        };
+        if (layout.bottomLineOnly) {
+            line(left, bottom - 1, right + 1, bottom - 1);
+            SelectObject(dc, light);
+            line(left, bottom, right + 1, bottom);
+        } else {
+            line(left, top, right + 1, top);
+            line(left, top, left, bottom + 1);
+            SelectObject(dc, light);
+            line(right, top, right, bottom + 1);
+            line(left, bottom, right + 1, bottom);
+        }
+        SelectObject(dc, previous);
+        DeleteObject(shadow);
+        DeleteObject(light);
+    }
+};
+
+} // namespace
+
+void Label::setText(const std::string &text)
+{
+    static_cast<LabelImpl &>(impl()).setText(text);
+}
+
+std::string Label::text() const
+{
+    return static_cast<LabelImpl &>(impl()).text;
+}
+
+std::unique_ptr<Control::Impl> makeControl(Form::Impl &form, const core::ControlLayout &layout)
+{
+    switch (layout.kind) {
+    case core::ControlKind::Label:
+        return std::make_unique<LabelImpl>(form, layout);
+    case core::ControlKind::Image:
+        return std::make_unique<ImageImpl>(form, layout);
+    case core::ControlKind::Bevel:
+        return std::make_unique<BevelImpl>(form, layout);
+    case core::ControlKind::Button:
+    case core::ControlKind::BitBtn:
+        return makeButton(form, layout);
+    case core::ControlKind::ComboBox:
+        return makeComboBox(form, layout);
+    case core::ControlKind::DriveComboBox:
+        return makeDriveComboBox(form, layout);
+    case core::ControlKind::DirectoryListBox:
+        return makeDirectoryListBox(form, layout);
+    }
+    throw core::LayoutError(layout.name + " is of no kind this runtime knows");
+}
+
+} // namespace ui
+
+HWND ui::makeChild(Form::Impl &form, const core::ControlLayout &layout, int id, const char *windowClass,
+                   DWORD style, DWORD exStyle, int extraHeight)
+{
+    style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (layout.enabled ? 0 : WS_DISABLED);
+    const HWND child = CreateWindowExA(exStyle, windowClass, win32::fromLayoutText(layout.text).c_str(), style,
+                                       layout.bounds.left, layout.bounds.top, layout.bounds.width,
+                                       layout.bounds.height + extraHeight, form.hwnd,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), win32::instance(), nullptr);
+    if (!child)
+        throw core::Error("cannot make the control " + layout.name);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(win32::font(layout.font)), FALSE);
+    return child;
+}
+
+std::string win32::windowText(HWND hwnd)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()))));
+    return text;
+}

@@ -1,0 +1,174 @@
+// The folder tree list: an owner-drawn list box of 16-pixel rows, its rows
+// made on demand from the shared folder tree, so that a folder of a hundred
+// thousand subfolders costs one name each.
+#include "folder_tree.h"
+#include "win32_impl.h"
+
+#include <shellapi.h>
+
+namespace ui {
+
+namespace {
+
+constexpr int kRowHeight = 16;
+constexpr int kIndent = 10;  // per level
+
+HICON folderIcon(bool open)
+{
+    auto stock = [](SHSTOCKICONID id) {
+        SHSTOCKICONINFO info{};
+        info.cbSize = sizeof(info);
+        return SUCCEEDED(SHGetStockIconInfo(id, SHGSI_ICON | SHGSI_SMALLICON, &info)) ? info.hIcon : nullptr;
+    };
+    static const HICON closedIcon = stock(SIID_FOLDER);
+    static const HICON openIcon = stock(SIID_FOLDEROPEN);
+    return open ? openIcon : closedIcon;
+}
+
+struct DirectoryListBoxImpl : Control::Impl {
+    using Impl::Impl;
+
+    void create(int id) override
+    {
+        hwnd = makeChild(form, layout, id, "LISTBOX",
+                         WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                         WS_EX_CLIENTEDGE);
+        SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kRowHeight);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        listProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DirectoryListBoxImpl::proc)));
+        refresh();
+    }
+
+    void refresh()
+    {
+        SendMessageA(hwnd, LB_SETCOUNT, static_cast<WPARAM>(tree.rowCount()), 0);
+        SendMessageA(hwnd, LB_SETCURSEL, static_cast<WPARAM>(tree.chainLength() - 1), 0);
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+
+    void open(int row)
+    {
+        tree.open(row);
+        refresh();
+    }
+
+    void mouseDown()
+    {
+        if (member)
+            fire(static_cast<DirectoryListBox *>(member)->onMouseDown);
+    }
+
+    // The row under a point of the list, or -1.
+    int rowAt(LPARAM point) const
+    {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+        if (!PtInRect(&client, at))
+            return -1;
+        const int row = static_cast<int>(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0)) + at.y / kRowHeight;
+        return row < tree.rowCount() ? row : -1;
+    }
+
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK: {
+            const LRESULT result = CallWindowProcA(listProc, hwnd, message, wParam, lParam);
+            mouseDown();
+            return result;
+        }
+        case WM_LBUTTONDBLCLK: {
+            // The second press of a double click opens the folder first.
+            const LRESULT result = CallWindowProcA(listProc, hwnd, message, wParam, lParam);
+            const int row = rowAt(lParam);
+            if (row >= 0)
+                open(row);
+            mouseDown();
+            return result;
+        }
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) {
+                const int row = static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0));
+                if (row >= 0)
+                    open(row);
+                return 0;
+            }
+            break;
+        case WM_GETDLGCODE: {
+            const auto *key = reinterpret_cast<const MSG *>(lParam);
+            const LRESULT code = CallWindowProcA(listProc, hwnd, message, wParam, lParam);
+            return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTMESSAGE : code;
+        }
+        default:
+            break;
+        }
+        return CallWindowProcA(listProc, hwnd, message, wParam, lParam);
+    }
+
+    static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto *self = reinterpret_cast<DirectoryListBoxImpl *>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        return self->handle(message, wParam, lParam);
+    }
+
+    void drawItem(const DRAWITEMSTRUCT &item) override
+    {
+        const int row = static_cast<int>(item.itemID);
+        if (row < 0 || row >= tree.rowCount())
+            return;
+        const HDC dc = item.hDC;
+        const bool chosen = item.itemState & ODS_SELECTED;
+        FillRect(dc, &item.rcItem, GetSysColorBrush(chosen ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        const int left = item.rcItem.left + 2 + tree.rowLevel(row) * kIndent;
+        if (const HICON icon = folderIcon(tree.isOpenFolder(row)))
+            DrawIconEx(dc, left, item.rcItem.top, icon, kRowHeight, kRowHeight, 0, nullptr, DI_NORMAL);
+        RECT place = item.rcItem;
+        place.left = left + kRowHeight + 3;
+        const std::string text = tree.rowText(row);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(chosen ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        SelectObject(dc, previous);
+        if (item.itemState & ODS_FOCUS)
+            DrawFocusRect(dc, &item.rcItem);
+    }
+
+    core::FolderTree tree;
+    WNDPROC listProc = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<Control::Impl> makeDirectoryListBox(Form::Impl &form, const core::ControlLayout &layout)
+{
+    return std::make_unique<DirectoryListBoxImpl>(form, layout);
+}
+
+std::string DirectoryListBox::directory() const
+{
+    return static_cast<DirectoryListBoxImpl &>(impl()).tree.directory();
+}
+
+void DirectoryListBox::setDirectory(const std::string &folder)
+{
+    auto &list = static_cast<DirectoryListBoxImpl &>(impl());
+    list.tree.setDirectory(folder);
+    list.refresh();
+}
+
+void DirectoryListBox::setDrive(const std::string &driveRoot)
+{
+    auto &list = static_cast<DirectoryListBoxImpl &>(impl());
+    list.tree.setDrive(driveRoot);
+    list.refresh();
+}
+
+} // namespace ui

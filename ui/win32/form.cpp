@@ -1,0 +1,353 @@
+// A window of the layer on Win32: one native window that draws its
+// background and graphic controls itself and hosts the windowed controls.
+#include "art.h"
+#include "handler_guard.h"
+#include "layer/application.h"
+#include "win32_impl.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+constexpr UINT kFirstFrameMessage = WM_APP + 1;
+constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL
+
+std::vector<Form::Impl *> &formsAlive()
+{
+    static std::vector<Form::Impl *> forms;
+    return forms;
+}
+
+LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *made = static_cast<Form::Impl *>(reinterpret_cast<CREATESTRUCTA *>(lParam)->lpCreateParams);
+        made->hwnd = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
+    }
+    auto *impl = reinterpret_cast<Form::Impl *>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return impl ? impl->handle(message, wParam, lParam) : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void registerFormClass()
+{
+    static const bool registered = [] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = formProc;
+        windowClass.hInstance = win32::instance();
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIconA(win32::instance(), "MAINICON");
+        windowClass.lpszClassName = win32::kFormClass;
+        return RegisterClassExA(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+HitTest toHitTest(LRESULT answer)
+{
+    return answer == HTCLIENT ? HitTest::Client : answer == HTCAPTION ? HitTest::Caption : HitTest::Other;
+}
+
+} // namespace
+
+Form::Impl::Impl(Form &owner, const core::FormLayout &formLayout) : form(owner), layout(formLayout)
+{
+    registerFormClass();
+    DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+    DWORD exStyle = 0;
+    if (layout.skinned) {
+        static const HBRUSH lime = CreateSolidBrush(RGB(0, 255, 0));
+        faceBrush = lime;
+        if (layout.opacity < 255)
+            exStyle |= WS_EX_LAYERED;
+    } else {
+        // A fixed-size dialog: title bar and close box, no sizing, no maximise.
+        style |= WS_CAPTION | WS_SYSMENU;
+        exStyle |= WS_EX_DLGMODALFRAME;
+        faceBrush = GetSysColorBrush(COLOR_BTNFACE);
+    }
+    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    CreateWindowExA(exStyle, win32::kFormClass, win32::fromLayoutText(layout.caption).c_str(), style, 0, 0,
+                    frame.right - frame.left, frame.bottom - frame.top, win32::applicationWindow(), nullptr,
+                    win32::instance(), this);
+    if (!hwnd)
+        throw core::Error("cannot make the window " + layout.name);
+    if (exStyle & WS_EX_LAYERED)
+        SetLayeredWindowAttributes(hwnd, 0, static_cast<BYTE>(layout.opacity), LWA_ALPHA);
+
+    for (const core::ControlLayout &control : layout.controls)
+        controls.push_back(makeControl(*this, control));
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        controls[i]->create(kFirstControlId + static_cast<int>(i));
+    // Tab moves through the windowed controls in their stacking order.
+    HWND previous = HWND_TOP;
+    for (const std::string &name : layout.tabOrder) {
+        Control::Impl *control = controlNamed(name);
+        if (!control->hwnd)
+            continue;
+        SetWindowLongPtrA(control->hwnd, GWL_STYLE, GetWindowLongPtrA(control->hwnd, GWL_STYLE) | WS_TABSTOP);
+        SetWindowPos(control->hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control->hwnd;
+    }
+    formsAlive().push_back(this);
+}
+
+Form::Impl::~Impl()
+{
+    formsAlive().erase(std::find(formsAlive().begin(), formsAlive().end(), this));
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd);
+}
+
+Control::Impl *Form::Impl::controlNamed(const std::string &name) const
+{
+    for (const auto &control : controls)
+        if (control->layout.name == name)
+            return control.get();
+    throw core::LayoutError(layout.name + " has no control " + name);
+}
+
+Control::Impl *Form::Impl::controlWithId(int id) const
+{
+    const int index = id - kFirstControlId;
+    return index >= 0 && index < static_cast<int>(controls.size()) ? controls[static_cast<std::size_t>(index)].get()
+                                                                   : nullptr;
+}
+
+Control::Impl *Form::Impl::mouseTargetAt(POINT point) const
+{
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+        if ((*it)->isGraphic() && (*it)->takesMouse() && PtInRect(&(*it)->bounds, point))
+            return it->get();
+    return nullptr;
+}
+
+void Form::Impl::paint(HDC dc) const
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, faceBrush);
+    for (const auto &control : controls)
+        if (control->isGraphic())
+            control->paint(dc);
+}
+
+void Form::Impl::show()
+{
+    if (IsWindowVisible(hwnd))
+        return;  // already shown: not raised, not moved
+    if (!shownBefore) {
+        shownBefore = true;
+        RECT frame;
+        GetWindowRect(hwnd, &frame);
+        const int width = frame.right - frame.left;
+        const int height = frame.bottom - frame.top;
+        SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (layout.skinned) {
+            const core::ControlLayout &art = layout.control(layout.background);
+            const int width = art.stretch ? art.bounds.width : 0;
+            const int height = art.stretch ? art.bounds.height : 0;
+            if (const win32::Picture *picture = win32::picture(art.picture, true, width, height))
+                SetWindowRgn(hwnd, win32::drawnRegion(*picture, art.bounds.left, art.bounds.top), FALSE);
+        }
+    }
+    ShowWindow(hwnd, SW_SHOW);
+}
+
+LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC dc = BeginPaint(hwnd, &ps);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        // Drawn off screen first, so the art never flickers.
+        const HDC buffer = CreateCompatibleDC(dc);
+        const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+        const HGDIOBJ previous = SelectObject(buffer, bitmap);
+        paint(buffer);
+        BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+        SelectObject(buffer, previous);
+        DeleteObject(bitmap);
+        DeleteDC(buffer);
+        EndPaint(hwnd, &ps);
+        if (!paintedBefore) {
+            paintedBefore = true;
+            PostMessageA(hwnd, kFirstFrameMessage, 0, 0);
+        }
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case kFirstFrameMessage:
+        win32::runFirstFrameWork(this);
+        return 0;
+    case WM_NCHITTEST: {
+        const LRESULT answer = DefWindowProcA(hwnd, message, wParam, lParam);
+        if (!form.onHitTest)
+            return answer;
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ScreenToClient(hwnd, &point);
+        HitTest chosen = toHitTest(answer);
+        runGuarded([&] { chosen = form.onHitTest(point.x, point.y, chosen); });
+        if (chosen == toHitTest(answer))
+            return answer;
+        return chosen == HitTest::Caption ? HTCAPTION : chosen == HitTest::Client ? HTCLIENT : answer;
+    }
+    case WM_LBUTTONDOWN: {
+        const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        pressed = mouseTargetAt(point);
+        if (pressed && pressed->enabled)
+            SetCapture(hwnd);
+        else
+            pressed = nullptr;
+        return 0;
+    }
+    case WM_LBUTTONUP: {
+        Control::Impl *target = pressed;
+        pressed = nullptr;
+        if (GetCapture() == hwnd)
+            ReleaseCapture();
+        const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (target && target->enabled && PtInRect(&target->bounds, point))
+            target->click();
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        pressed = nullptr;
+        return 0;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(lParam) == HTCLIENT) {
+            POINT point;
+            GetCursorPos(&point);
+            ScreenToClient(hwnd, &point);
+            const Control::Impl *target = mouseTargetAt(point);
+            SetCursor(LoadCursor(nullptr, target && target->layout.handCursor ? IDC_HAND : IDC_ARROW));
+            return TRUE;
+        }
+        break;
+    case WM_COMMAND:
+        if (lParam) {
+            if (Control::Impl *control = controlWithId(LOWORD(wParam)))
+                control->command(HIWORD(wParam));
+        } else if (LOWORD(wParam) == IDOK) {
+            // Enter, from the dialog keys: it presses the button that has
+            // the focus, and nothing else.
+            const HWND focus = GetFocus();
+            char className[16] = "";
+            GetClassNameA(focus, className, sizeof className);
+            if (focus && GetParent(focus) == hwnd && lstrcmpiA(className, "Button") == 0)
+                SendMessageA(focus, BM_CLICK, 0, 0);
+        }
+        return 0;
+    case WM_DRAWITEM:
+        if (Control::Impl *control = controlWithId(static_cast<int>(wParam)))
+            control->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_MEASUREITEM:
+        reinterpret_cast<MEASUREITEMSTRUCT *>(lParam)->itemHeight = 16;
+        return TRUE;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(hwnd, focus))
+                lastFocus = focus;
+        } else {
+            // Back to the control that had the focus, or the first in tab order.
+            HWND target = lastFocus && IsChild(hwnd, lastFocus) ? lastFocus : GetNextDlgTabItem(hwnd, nullptr, FALSE);
+            SetFocus(target ? target : hwnd);
+        }
+        return 0;
+    case WM_CLOSE:
+        form.close();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+Form::Form(const char *layoutName)
+    : layout_(core::formLayout(layoutName)), main_(formsAlive().empty()),
+      impl_(std::make_unique<Impl>(*this, layout_))
+{
+}
+
+Form::~Form() = default;
+
+void Form::show()
+{
+    impl_->show();
+}
+
+void Form::hide()
+{
+    ShowWindow(impl_->hwnd, SW_HIDE);
+}
+
+bool Form::isVisible() const
+{
+    return IsWindowVisible(impl_->hwnd) != FALSE;
+}
+
+void Form::close()
+{
+    if (onClose)
+        runGuarded(onClose);
+    hide();
+    if (main_)
+        PostQuitMessage(0);
+}
+
+void Form::setCaption(const std::string &text)
+{
+    SetWindowTextA(impl_->hwnd, text.c_str());
+}
+
+std::string Form::caption() const
+{
+    return win32::windowText(impl_->hwnd);
+}
+
+int Form::clientWidth() const
+{
+    RECT client;
+    GetClientRect(impl_->hwnd, &client);
+    return client.right;
+}
+
+} // namespace ui
+
+void win32::runFirstFrameWork(const ui::Form::Impl *only)
+{
+    // The work may make forms, which join the list: each form's work is
+    // taken out before it runs.
+    for (std::size_t i = 0; i < ui::formsAlive().size(); ++i) {
+        ui::Form::Impl *form = ui::formsAlive()[i];
+        if (only && form != only)
+            continue;
+        std::vector<std::function<void()>> work = std::move(form->afterFirstFrame);
+        form->afterFirstFrame.clear();
+        for (const auto &step : work)
+            step();
+    }
+}
+
+void ui::afterFirstFrame(Form &form, std::function<void()> work)
+{
+    form.impl().afterFirstFrame.push_back(std::move(work));
+    if (form.impl().paintedBefore)
+        PostMessageA(form.impl().hwnd, kFirstFrameMessage, 0, 0);
+}

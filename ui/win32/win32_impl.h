@@ -1,0 +1,107 @@
+#pragma once
+// The Win32 side of the component layer, shared by the files of ui/win32/.
+// A window is one native window; pictures, labels and bevels are drawn by
+// the window itself, over its background, as graphic controls without a
+// window of their own; buttons, drop-downs and the folder list are native
+// child windows above them.
+#include "layer/controls.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct Form::Impl {
+    Impl(Form &form, const core::FormLayout &layout);
+    ~Impl();
+
+    Control::Impl *controlNamed(const std::string &name) const;
+    Control::Impl *controlWithId(int id) const;
+    // The topmost graphic control at a client point that takes the mouse.
+    Control::Impl *mouseTargetAt(POINT point) const;
+    void paint(HDC dc) const;
+    void show();
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    Form &form;
+    const core::FormLayout &layout;
+    HWND hwnd = nullptr;
+    HBRUSH faceBrush = nullptr;  // not owned
+    std::vector<std::unique_ptr<Control::Impl>> controls;  // layout order, bottom first
+    Control::Impl *pressed = nullptr;  // a graphic control that took a left press
+    HWND lastFocus = nullptr;
+    bool shownBefore = false;
+    bool paintedBefore = false;
+    std::vector<std::function<void()>> afterFirstFrame;
+};
+
+struct Control::Impl {
+    Impl(Form::Impl &form, const core::ControlLayout &layout);
+    virtual ~Impl();
+
+    // Windowed controls make their native child here.
+    virtual void create(int id) { (void)id; }
+    virtual void setEnabled(bool on);
+    // Graphic controls: drawn by the window, in layout order.
+    virtual void paint(HDC dc) const { (void)dc; }
+    virtual bool takesMouse() const { return false; }
+    virtual void click() {}
+    // Windowed controls: a notification (WM_COMMAND code) or an owner draw.
+    virtual void command(WORD code) { (void)code; }
+    virtual void drawItem(const DRAWITEMSTRUCT &item) { (void)item; }
+
+    bool isGraphic() const { return hwnd == nullptr; }
+    void invalidate() const;
+    // Runs a member's event inside the handler guard, if it is set.
+    static void fire(const std::function<void()> &event);
+
+    Form::Impl &form;
+    const core::ControlLayout &layout;
+    Control *member = nullptr;  // the window's member that took this control
+    RECT bounds{};              // client coordinates
+    HWND hwnd = nullptr;
+    bool enabled = true;
+};
+
+// Makes the runtime's side of a control of the layout.
+std::unique_ptr<Control::Impl> makeControl(Form::Impl &form, const core::ControlLayout &layout);
+std::unique_ptr<Control::Impl> makeButton(Form::Impl &form, const core::ControlLayout &layout);
+std::unique_ptr<Control::Impl> makeComboBox(Form::Impl &form, const core::ControlLayout &layout);
+std::unique_ptr<Control::Impl> makeDriveComboBox(Form::Impl &form, const core::ControlLayout &layout);
+std::unique_ptr<Control::Impl> makeDirectoryListBox(Form::Impl &form, const core::ControlLayout &layout);
+
+// A native child control of `form` in the place of `layout`, in its font.
+HWND makeChild(Form::Impl &form, const core::ControlLayout &layout, int id, const char *windowClass,
+               DWORD style, DWORD exStyle = 0, int extraHeight = 0);
+
+} // namespace ui
+
+namespace win32 {
+
+// The application's title and its hidden owner of every window, which gives
+// the program its one task-bar button.
+const std::string &applicationTitle();
+HWND applicationWindow();
+HINSTANCE instance();
+
+// Runs the work waiting for a form's first frame: that form's (after it
+// painted), or every form's (before the first key or mouse press).
+void runFirstFrameWork(const ui::Form::Impl *only = nullptr);
+
+// Tahoma (or what the system gives for it) at a character height in pixels;
+// made once, kept for the run.
+HFONT font(const core::Font &font);
+// A text of the layouts (UTF-8) in the system code page, for the "A" functions.
+std::string fromLayoutText(const std::string &utf8);
+
+// A window's text, as bytes.
+std::string windowText(HWND hwnd);
+
+// Window class names.
+inline constexpr const char *kFormClass = "DravomelForm";
+
+} // namespace win32
