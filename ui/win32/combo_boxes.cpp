@@ -10,15 +10,20 @@ namespace {
 
 constexpr int kListHeight = 160;  // the open list, below the box
 
-// The closed box takes the height of its layout place.
+// The closed box takes the height of its layout place, or the least its font
+// allows. The box settles its size from the font only when asked, so it is
+// measured again after the first step.
 void fitHeight(HWND combo, int height)
 {
-    RECT box;
-    GetWindowRect(combo, &box);
-    const LRESULT field = SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const LRESULT wanted = field + height - (box.bottom - box.top);
-    if (field != CB_ERR && wanted > 0)
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        RECT box;
+        GetWindowRect(combo, &box);
+        const LRESULT field = SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        const LRESULT wanted = field + height - (box.bottom - box.top);
+        if (field == CB_ERR || wanted <= 0)
+            return;
         SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+    }
 }
 
 std::string entryText(HWND combo, int n)
