@@ -71,6 +71,21 @@ HINSTANCE instance()
     return GetModuleHandleA(nullptr);
 }
 
+void dispatch(MSG &message)
+{
+    const bool input = (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
+                       || (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+                       || message.message == WM_NCLBUTTONDOWN;
+    if (input)
+        runFirstFrameWork();
+    // Tab, the arrows and Enter move between and press the controls.
+    const HWND window = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (window && isFormWindow(window) && IsDialogMessageA(window, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
 } // namespace win32
 
 namespace ui {
@@ -109,19 +124,8 @@ Application::~Application()
 int Application::run()
 {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        const bool input = (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
-                           || (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
-                           || message.message == WM_NCLBUTTONDOWN;
-        if (input)
-            win32::runFirstFrameWork();
-        // Tab, the arrows and Enter move between and press the controls.
-        const HWND window = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (window && win32::isFormWindow(window) && IsDialogMessageA(window, &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        win32::dispatch(message);
     return static_cast<int>(message.wParam);
 }
 

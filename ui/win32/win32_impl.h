@@ -88,6 +88,9 @@ const std::string &applicationTitle();
 HWND applicationWindow();
 HINSTANCE instance();
 
+// One message of the event loop, as the loop hands it on.
+void dispatch(MSG &message);
+
 // Runs the work waiting for a form's first frame: that form's (after it
 // painted), or every form's (before the first key or mouse press).
 void runFirstFrameWork(const ui::Form::Impl *only = nullptr);

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program with MinGW-w64: build-win32/app/Dravomel.exe
+# (i686, the one to ship) and build-win64/app/Dravomel.exe (x86_64), each one
+# statically linked file that needs no DLL beside it, with the Windows tests
+# that scripts/test-windows.sh runs under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh cmake ninja-build googletest mingw-w64 binutils-mingw-w64
+
+# What every Windows has; anything else would have to ship beside the program.
+system_dlls='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comctl32|comdlg32|msimg32|msvcrt|windowscodecs|uxtheme|shlwapi)\.dll$'
+
+for arch in i686 x86_64; do
+    [ "$arch" = i686 ] && dir=build-win32 || dir=build-win64
+    echo "== Windows $arch ($dir)"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch-w64-mingw32.cmake" >/dev/null
+    cmake --build "$dir" -j2
+    exe="$dir/app/Dravomel.exe"
+    dlls=$("$arch-w64-mingw32-objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p' | sort -u)
+    others=$(grep -viE "$system_dlls" <<<"$dlls" || true)
+    if [ -n "$others" ]; then
+        echo "$exe needs DLLs that Windows does not have: $others" >&2
+        exit 1
+    fi
+    echo "$exe: $(stat -c %s "$exe") bytes, imports only $(tr '\n' ' ' <<<"$dlls")"
+done
