@@ -138,8 +138,8 @@ int zeroOrOne(const std::string &name, const std::string &value)
 FullScreenSize listedSize(const std::string &value)
 {
     std::string listed;
-    for (const FullScreenSize &size : kFullScreenSizes) {
-        const std::string text = std::string(size.width) + "x" + size.height;
+    for (const FullScreenSize &size : fullScreenSizes()) {
+        const std::string text = size.width + "x" + size.height;
         if (value == text)
             return size;
         listed += (listed.empty() ? "" : ", ") + text;
