@@ -2,75 +2,120 @@
 
 namespace core {
 
-const std::vector<CaptionUse> &captionTable()
+namespace {
+
+Caption text(const char *control, long line, const char *role)
 {
-    static const std::vector<CaptionUse> table = {
-        {1, "CPS3", "Label1", "title, first part"},
-        {1, "Model 2", "Label1", "title, first part"},
-        {2, "Main", "Label1", "CPS3 link"},
-        {2, "CPS3", "Label1", "title, second part"},
-        {3, "Main", "Label3", "Model 2 link"},
-        {3, "Model 2", "Label1", "title, second part"},
-        {4, "Main", "Label4", "first text line under the CPS3 link"},
-        {5, "Main", "Label5", "first text line under the Model 2 link"},
-        {6, "Picker", "window caption", "title bar text"},
-        {7, "Main", "Label8", "text above the CPS3 folder"},
-        {7, "Main", "Label9", "text above the Model 2 folder"},
-        {8, "Picker", "Button1", "close button"},
-        {8, "CPS3", "Button1", "cancel button"},
-        {8, "Model 2", "Button1", "cancel button"},
-        {9, "CPS3", "Button2", "save button"},
-        {9, "Model 2", "Button2", "save button"},
-        {11, "CPS3", "Label4", "ForceSync label"},
-        {12, "CPS3", "ComboBox1", "ForceSync entry 0"},
-        {13, "CPS3", "ComboBox1", "ForceSync entry 1"},
-        {14, "CPS3", "Label5", "SoftwareVertexProcessing label"},
-        {15, "CPS3", "ComboBox2", "SoftwareVertexProcessing entry 0"},
-        {16, "CPS3", "ComboBox2", "SoftwareVertexProcessing entry 1"},
-        {17, "CPS3", "Label7", "FilterTilemaps label"},
-        {18, "CPS3", "Label8", "full-screen resolution heading"},
-        {19, "CPS3", "Label9", "width label"},
-        {20, "CPS3", "Label10", "height label"},
-        {22, "Model 2", "Label4", "Geometrizer label"},
-        {23, "Model 2", "ComboBox1", "Geometrizer entry 0"},
-        {24, "Model 2", "ComboBox1", "Geometrizer entry 1"},
-        {25, "Model 2", "Label5", "SoftwareVertexProcessing label"},
-        {26, "Model 2", "ComboBox2", "SoftwareVertexProcessing entry 0"},
-        {27, "Model 2", "ComboBox2", "SoftwareVertexProcessing entry 1"},
-        {28, "Model 2", "Label6", "Wireframe label"},
-        {29, "Model 2", "ComboBox3", "Wireframe entry 0"},
-        {30, "Model 2", "ComboBox3", "Wireframe entry 1"},
-        {31, "Model 2", "Label7", "FakeGouraud label"},
-        {32, "Model 2", "ComboBox4", "FakeGouraud entry 0"},
-        {33, "Model 2", "ComboBox4", "FakeGouraud entry 1"},
-        {34, "Model 2", "Label8", "filtering-mode heading"},
-        {35, "Model 2", "Button3", "filtering mode none"},
-        {36, "Model 2", "Button4", "filtering mode bilinear"},
-        {37, "Model 2", "Button5", "filtering mode trilinear"},
-        {38, "Model 2", "Label9", "FilterTilemaps label"},
-        {40, "CPS3", "Label3", "ROM folder heading"},
-        {40, "Model 2", "Label3", "ROM folder heading"},
-        {41, "CPS3", "Label6", "ForceManaged label, first line"},
-        {41, "Model 2", "Label10", "ForceManaged label, first line"},
-        {42, "CPS3", "Label11", "ForceManaged label, second line"},
-        {42, "Model 2", "Label11", "ForceManaged label, second line"},
-        // The on/off lists share two lines; the smaller number is entry 1.
-        {43, "CPS3", "ComboBox3", "ForceManaged entry 1"},
-        {43, "CPS3", "ComboBox4", "FilterTilemaps entry 1"},
-        {43, "Model 2", "ComboBox5", "FilterTilemaps entry 1"},
-        {43, "Model 2", "ComboBox6", "ForceManaged entry 1"},
-        {43, "Model 2", "ComboBox7", "AutoMip entry 1"},
-        {43, "Model 2", "ComboBox8", "MeshTransparency entry 1"},
-        {44, "CPS3", "ComboBox3", "ForceManaged entry 0"},
-        {44, "CPS3", "ComboBox4", "FilterTilemaps entry 0"},
-        {44, "Model 2", "ComboBox5", "FilterTilemaps entry 0"},
-        {44, "Model 2", "ComboBox6", "ForceManaged entry 0"},
-        {44, "Model 2", "ComboBox7", "AutoMip entry 0"},
-        {44, "Model 2", "ComboBox8", "MeshTransparency entry 0"},
-        {48, "Model 2", "Label12", "AutoMip label"},
-        {49, "Model 2", "Label13", "MeshTransparency label"},
+    return {Caption::Text, control, line, -1, role};
+}
+
+Caption entries(const char *control, long entry0, long entry1, const char *choice)
+{
+    return {Caption::Entries, control, entry0, entry1, choice};
+}
+
+// The on/off lists share two lines; the smaller number is entry 1.
+Caption onOff(const char *control, const char *choice)
+{
+    return entries(control, 44, 43, choice);
+}
+
+} // namespace
+
+const std::vector<WindowCaptions> &captionTable()
+{
+    static const std::vector<WindowCaptions> table = {
+        {"TForm1", "Main",
+         {
+             text("Label1", 2, "CPS3 link"),
+             text("Label3", 3, "Model 2 link"),
+             text("Label4", 4, "first text line under the CPS3 link"),
+             text("Label5", 5, "first text line under the Model 2 link"),
+             text("Label8", 7, "text above the CPS3 folder"),
+             text("Label9", 7, "text above the Model 2 folder"),
+         }},
+        {"TForm2", "Picker",
+         {
+             {Caption::WindowCaption, "window caption", 6, -1, "title bar text"},
+             text("Button1", 8, "close button"),
+         }},
+        {"TForm3", "CPS3",
+         {
+             {Caption::Title, "Label1", 1, 2, "title"},
+             text("Label3", 40, "ROM folder heading"),
+             text("Label4", 11, "ForceSync label"),
+             entries("ComboBox1", 12, 13, "ForceSync"),
+             text("Label5", 14, "SoftwareVertexProcessing label"),
+             entries("ComboBox2", 15, 16, "SoftwareVertexProcessing"),
+             text("Label6", 41, "ForceManaged label, first line"),
+             text("Label11", 42, "ForceManaged label, second line"),
+             onOff("ComboBox3", "ForceManaged"),
+             text("Label7", 17, "FilterTilemaps label"),
+             onOff("ComboBox4", "FilterTilemaps"),
+             text("Label8", 18, "full-screen resolution heading"),
+             text("Label9", 19, "width label"),
+             text("Label10", 20, "height label"),
+             text("Button1", 8, "cancel button"),
+             text("Button2", 9, "save button"),
+         }},
+        {"TForm4", "Model 2",
+         {
+             {Caption::Title, "Label1", 1, 3, "title"},
+             text("Label3", 40, "ROM folder heading"),
+             text("Label4", 22, "Geometrizer label"),
+             entries("ComboBox1", 23, 24, "Geometrizer"),
+             text("Label5", 25, "SoftwareVertexProcessing label"),
+             entries("ComboBox2", 26, 27, "SoftwareVertexProcessing"),
+             text("Label6", 28, "Wireframe label"),
+             entries("ComboBox3", 29, 30, "Wireframe"),
+             text("Label7", 31, "FakeGouraud label"),
+             entries("ComboBox4", 32, 33, "FakeGouraud"),
+             text("Label8", 34, "filtering-mode heading"),
+             text("Button3", 35, "filtering mode none"),
+             text("Button4", 36, "filtering mode bilinear"),
+             text("Button5", 37, "filtering mode trilinear"),
+             text("Label9", 38, "FilterTilemaps label"),
+             onOff("ComboBox5", "FilterTilemaps"),
+             text("Label10", 41, "ForceManaged label, first line"),
+             text("Label11", 42, "ForceManaged label, second line"),
+             onOff("ComboBox6", "ForceManaged"),
+             text("Button1", 8, "cancel button"),
+             text("Button2", 9, "save button"),
+             text("Label12", 48, "AutoMip label"),
+             text("Label13", 49, "MeshTransparency label"),
+             onOff("ComboBox7", "AutoMip"),
+             onOff("ComboBox8", "MeshTransparency"),
+         }},
     };
     return table;
+}
+
+const std::vector<Caption> &captionsOf(const std::string &layout)
+{
+    for (const WindowCaptions &window : captionTable())
+        if (layout == window.layout)
+            return window.captions;
+    static const std::vector<Caption> none;
+    return none;
+}
+
+std::vector<std::string> usesOfLine(long n)
+{
+    std::vector<std::string> uses;
+    for (const WindowCaptions &window : captionTable()) {
+        for (const Caption &c : window.captions) {
+            const bool first = c.line == n;
+            if (!first && c.second != n)
+                continue;
+            std::string role = c.role;
+            if (c.kind == Caption::Title)
+                role += first ? ", first part" : ", second part";
+            else if (c.kind == Caption::Entries)
+                role += first ? " entry 0" : " entry 1";
+            uses.push_back(std::string(window.window) + " " + c.control + " (" + role + ")");
+        }
+    }
+    return uses;
 }
 
 } // namespace core

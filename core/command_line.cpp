@@ -138,8 +138,8 @@ int zeroOrOne(const std::string &name, const std::string &value)
 FullScreenSize listedSize(const std::string &value)
 {
     std::string listed;
-    for (const FullScreenSize &size : kFullScreenSizes) {
-        const std::string text = std::string(size.width) + "x" + size.height;
+    for (const FullScreenSize &size : fullScreenSizes()) {
+        const std::string text = size.width + "x" + size.height;
         if (value == text)
             return size;
         listed += (listed.empty() ? "" : ", ") + text;
@@ -255,9 +255,8 @@ CommandResult writeModel2(const std::vector<std::string> &args)
         else
             mode = filteringMode(option.second);
     }
-    // As in the window, the tile-map filter is offered with bilinear filtering only.
-    if (mode != FilteringMode::Bilinear)
-        choices.filterTilemaps = 0;
+    if (const std::optional<int> held = heldTileMapFilter(mode))
+        choices.filterTilemaps = *held;
     ConfigTemplate t = ConfigTemplate::model2();
     setFilteringMode(t, mode);
     writeModel2Configuration(t, choices, folder);
@@ -303,11 +302,8 @@ CommandResult runCheckLanguage(const std::vector<std::string> &args)
     CommandResult result;
     for (long n = 0; n < kLanguageLinesUsed; ++n) {
         std::string where;
-        for (const CaptionUse &use : captionTable()) {
-            if (use.line == n)
-                where += (where.empty() ? "" : "; ") + std::string(use.window) + " " + use.control
-                         + " (" + use.role + ")";
-        }
+        for (const std::string &use : usesOfLine(n))
+            where += (where.empty() ? "" : "; ") + use;
         if (where.empty())
             where = "not shown, keeps the numbering";
         result.out += (n < 10 ? " " : "") + std::to_string(n) + "  " + where + ": "

@@ -115,4 +115,11 @@ void setFilteringMode(ConfigTemplate &t, FilteringMode mode)
     t.replace(kTrilinearLine, mode == FilteringMode::Trilinear ? "Trilinear=1" : "Trilinear=0");
 }
 
+std::optional<int> heldTileMapFilter(FilteringMode mode)
+{
+    if (mode == FilteringMode::Bilinear)
+        return std::nullopt;
+    return 0;
+}
+
 } // namespace core

@@ -5,6 +5,7 @@
 #include "config_template.h"
 #include "safe_file.h"
 
+#include <optional>
 #include <string>
 
 namespace core {
@@ -41,5 +42,10 @@ void writeModel2Configuration(ConfigTemplate &t, const Model2Choices &c,
 // once; they are saved with the next write.
 enum class FilteringMode { None, Bilinear, Trilinear };
 void setFilteringMode(ConfigTemplate &t, FilteringMode mode);
+
+// The tile-map filter is offered with bilinear filtering only: in the other
+// modes it is held at the entry returned here, and that is what is written.
+// Nothing when the user chooses it.
+std::optional<int> heldTileMapFilter(FilteringMode mode);
 
 } // namespace core

@@ -1,8 +1,35 @@
 #include "presets.h"
 
+#include "layout.h"
 #include "paths.h"
 
 namespace core {
+
+namespace {
+
+const char kCps3Window[] = "TForm3";
+const char kWidths[] = "ComboBox5";
+const char kHeights[] = "ComboBox6";
+
+std::string shownEntry(const char *list)
+{
+    const ControlLayout &laidOut = formLayout(kCps3Window).control(list);
+    return laidOut.itemIndex < 0 ? "" : laidOut.items.at(static_cast<std::size_t>(laidOut.itemIndex));
+}
+
+} // namespace
+
+std::vector<FullScreenSize> fullScreenSizes()
+{
+    const std::vector<std::string> &widths = formLayout(kCps3Window).control(kWidths).items;
+    const std::vector<std::string> &heights = formLayout(kCps3Window).control(kHeights).items;
+    if (widths.size() != heights.size())
+        throw LayoutError("the CPS3 window's width and height lists do not pair up");
+    std::vector<FullScreenSize> sizes;
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        sizes.push_back({widths[i], heights[i]});
+    return sizes;
+}
 
 Cps3Choices cps3Presets(const std::string &emulatorFolder)
 {
@@ -13,8 +40,9 @@ Cps3Choices cps3Presets(const std::string &emulatorFolder)
     c.softwareVertexProcessing = 1;
     c.forceManaged = 0;
     c.filterTilemaps = 1;
-    c.fullScreenWidth = kFullScreenSizes[0].width;
-    c.fullScreenHeight = kFullScreenSizes[0].height;
+    // The resolution lists open as laid out.
+    c.fullScreenWidth = shownEntry(kWidths);
+    c.fullScreenHeight = shownEntry(kHeights);
     return c;
 }
 

@@ -4,20 +4,19 @@
 #include "config_writer.h"
 
 #include <string>
+#include <vector>
 
 namespace core {
 
 Cps3Choices cps3Presets(const std::string &emulatorFolder);
 Model2Choices model2Presets(const std::string &emulatorFolder);
 
-// The sizes the CPS3 resolution lists offer, width and height paired by
-// entry number.
+// The sizes the CPS3 window's resolution lists offer (the entries of its
+// layout's width and height lists), paired by entry number.
 struct FullScreenSize {
-    const char *width;
-    const char *height;
+    std::string width;
+    std::string height;
 };
-inline constexpr FullScreenSize kFullScreenSizes[] = {
-    {"640", "480"}, {"800", "600"}, {"1024", "768"}, {"1152", "864"}, {"1280", "1024"},
-};
+std::vector<FullScreenSize> fullScreenSizes();
 
 } // namespace core

@@ -3,6 +3,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "captions.h"
 #include "handler_guard.h"
 #include "paths.h"
 #include "skinned_window.h"
@@ -27,11 +28,6 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     connect(Image3, &TImage::clicked, this, guarded([this] { Image3Click(); }));
 }
 
-QString TForm1::languageLine(long n) const
-{
-    return toText(ListBox1.line(n));
-}
-
 void TForm1::FormCreate()
 {
     const std::unique_ptr<core::SettingsHive> hive = core::currentUserHive();
@@ -45,12 +41,7 @@ void TForm1::FormCreate()
 
     ListBox1.load(core::inFolder(toBytes(Label10->text()), "LNGFILE"));
 
-    Label1->setText(languageLine(2));
-    Label3->setText(languageLine(3));
-    Label4->setText(languageLine(4));
-    Label5->setText(languageLine(5));
-    Label8->setText(languageLine(7));
-    Label9->setText(languageLine(7));
+    applyCaptions(this, ListBox1);
 }
 
 void TForm1::FormClose()
@@ -91,8 +82,7 @@ void TForm1::Label3Click()
 void TForm1::Image2Click()
 {
     Form2->show();
-    Form2->setWindowTitle(languageLine(6));
-    Form2->Button1->setText(languageLine(8));
+    applyCaptions(Form2, ListBox1);
 }
 
 void TForm1::Image3Click()

@@ -15,8 +15,6 @@ public:
 
     // The language table, loaded once at start; never shown.
     core::LanguageTable ListBox1;
-    // Line n of the language table as a widget text.
-    QString languageLine(long n) const;
 
     void FormCreate();
     void FormClose();

@@ -1,6 +1,7 @@
 #include "Unit3.h"
 
 #include "Unit1.h"
+#include "captions.h"
 #include "config_writer.h"
 #include "handler_guard.h"
 #include "presets.h"
@@ -22,23 +23,7 @@ void TForm3::OpenFromMainWindow()
     const core::Cps3Choices presets = core::cps3Presets(toBytes(Form1->Label6->text()));
     replaceMainWindow(toText(presets.romFolder));
 
-    Label1->setText(line(1) + line(2));
-    Label3->setText(line(40));
-    Label4->setText(line(11));
-    setEntries(ComboBox1, 12, 13);
-    Label5->setText(line(14));
-    setEntries(ComboBox2, 15, 16);
-    Label6->setText(line(41));
-    Label11->setText(line(42));
-    setEntries(ComboBox3, 44, 43);
-    Label7->setText(line(17));
-    setEntries(ComboBox4, 44, 43);
-    Label8->setText(line(18));
-    Label9->setText(line(19));
-    Label10->setText(line(20));
-    Button1->setText(line(8));
-    Button2->setText(line(9));
-
+    applyCaptions(this, Form1->ListBox1);
     // The resolution lists keep their layout state.
     ComboBox1->setItemIndex(presets.forceSync);
     ComboBox2->setItemIndex(presets.softwareVertexProcessing);

@@ -1,6 +1,7 @@
 #include "Unit4.h"
 
 #include "Unit1.h"
+#include "captions.h"
 #include "handler_guard.h"
 #include "presets.h"
 #include "text.h"
@@ -22,32 +23,7 @@ void TForm4::OpenFromMainWindow()
     const core::Model2Choices presets = core::model2Presets(toBytes(Form1->Label7->text()));
     replaceMainWindow(toText(presets.romFolder));
 
-    Label1->setText(line(1) + line(3));
-    Label3->setText(line(40));
-    Label4->setText(line(22));
-    setEntries(ComboBox1, 23, 24);
-    Label5->setText(line(25));
-    setEntries(ComboBox2, 26, 27);
-    Label6->setText(line(28));
-    setEntries(ComboBox3, 29, 30);
-    Label7->setText(line(31));
-    setEntries(ComboBox4, 32, 33);
-    Label8->setText(line(34));
-    Button3->setText(line(35));
-    Button4->setText(line(36));
-    Button5->setText(line(37));
-    Label9->setText(line(38));
-    setEntries(ComboBox5, 44, 43);
-    Label10->setText(line(41));
-    Label11->setText(line(42));
-    setEntries(ComboBox6, 44, 43);
-    Button1->setText(line(8));
-    Button2->setText(line(9));
-    Label12->setText(line(48));
-    Label13->setText(line(49));
-    setEntries(ComboBox7, 44, 43);
-    setEntries(ComboBox8, 44, 43);
-
+    applyCaptions(this, Form1->ListBox1);
     // The filtering mode is left as it is: the template holds it.
     ComboBox1->setItemIndex(presets.geometrizer);
     ComboBox2->setItemIndex(presets.softwareVertexProcessing);
@@ -60,7 +36,7 @@ void TForm4::OpenFromMainWindow()
 }
 
 // The mode lives in the template and in which button is disabled: the
-// current mode's. The tile-map filter is offered with bilinear filtering only.
+// current mode's.
 void TForm4::setFilteringMode(core::FilteringMode mode)
 {
     using core::FilteringMode;
@@ -69,11 +45,11 @@ void TForm4::setFilteringMode(core::FilteringMode mode)
     Button4->setEnabled(mode != FilteringMode::Bilinear);
     Button5->setEnabled(mode != FilteringMode::Trilinear);
 
-    const bool bilinear = mode == FilteringMode::Bilinear;
-    Label9->setEnabled(bilinear);
-    if (!bilinear)
-        ComboBox5->setItemIndex(0);
-    ComboBox5->setEnabled(bilinear);
+    const std::optional<int> held = core::heldTileMapFilter(mode);
+    Label9->setEnabled(!held);
+    if (held)
+        ComboBox5->setItemIndex(*held);
+    ComboBox5->setEnabled(!held);
 }
 
 void TForm4::Button3Click()

@@ -1,6 +1,6 @@
 #include "folder_list.h"
 
-#include "folders.h"
+#include "folder_tree.h"
 #include "text.h"
 
 #include <QAbstractListModel>
@@ -9,30 +9,10 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
-#include <vector>
 
 namespace {
 
 constexpr int kLevelRole = Qt::UserRole + 1;
-
-// The folders from the drive's root down to `folder`, each as a full path.
-std::vector<std::string> chainDownTo(const std::string &drive, const std::string &folder)
-{
-    std::vector<std::string> chain{drive};
-    if (folder == drive)
-        return chain;
-    std::size_t slash = drive == "/" ? 0 : drive.size();
-    while ((slash = folder.find('/', slash + 1)) != std::string::npos)
-        chain.push_back(folder.substr(0, slash));
-    chain.push_back(folder);
-    return chain;
-}
-
-std::string lastName(const std::string &path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Draws each row shifted right by its level.
 class IndentDelegate : public QStyledItemDelegate {
@@ -56,8 +36,8 @@ public:
 
 } // namespace
 
-// Rows are made on demand from the chain and the subfolder names, so a
-// folder of a hundred thousand subfolders costs one name per subfolder.
+// The tree's rows as Qt asks for them, made on demand, so a folder of a
+// hundred thousand subfolders costs one name per subfolder.
 class FolderModel : public QAbstractListModel {
 public:
     FolderModel(QObject *parent, QIcon open, QIcon closed)
@@ -65,42 +45,31 @@ public:
     {
     }
 
-    void reset(std::vector<std::string> chain, std::vector<std::string> subfolders)
+    const core::FolderTree &tree() const { return tree_; }
+
+    // Changes the tree and tells the view about it.
+    template <typename Change>
+    void change(Change change)
     {
         beginResetModel();
-        chain_ = std::move(chain);
-        subfolders_ = std::move(subfolders);
+        change(tree_);
         endResetModel();
-    }
-
-    int chainLength() const { return static_cast<int>(chain_.size()); }
-
-    std::string path(int row) const
-    {
-        if (row < chainLength())
-            return chain_[static_cast<std::size_t>(row)];
-        return core::subfolderPath(chain_.back(), subfolders_[static_cast<std::size_t>(row - chainLength())]);
     }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override
     {
-        return parent.isValid() ? 0 : chainLength() + static_cast<int>(subfolders_.size());
+        return parent.isValid() ? 0 : tree_.rowCount();
     }
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        const int row = index.row();
-        const bool inChain = row < chainLength();
         switch (role) {
         case Qt::DisplayRole:
-            if (row == 0)
-                return toText(chain_.front());  // the drive's root by its path
-            return toText(inChain ? lastName(chain_[static_cast<std::size_t>(row)])
-                                  : subfolders_[static_cast<std::size_t>(row - chainLength())]);
+            return toText(tree_.rowText(index.row()));
         case Qt::DecorationRole:
-            return inChain ? openIcon_ : closedIcon_;
+            return tree_.isOpenFolder(index.row()) ? openIcon_ : closedIcon_;
         case kLevelRole:
-            return inChain ? row : chainLength();
+            return tree_.rowLevel(index.row());
         default:
             return {};
         }
@@ -109,8 +78,7 @@ public:
 private:
     QIcon openIcon_;
     QIcon closedIcon_;
-    std::vector<std::string> chain_;
-    std::vector<std::string> subfolders_;
+    core::FolderTree tree_;
 };
 
 TDirectoryListBox::TDirectoryListBox(QWidget *parent)
@@ -125,44 +93,40 @@ TDirectoryListBox::TDirectoryListBox(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setDirectory(core::workingFolder());
+    showCurrent();  // the tree starts at the working folder
+}
+
+std::string TDirectoryListBox::directory() const
+{
+    return model_->tree().directory();
 }
 
 void TDirectoryListBox::setDirectory(const std::string &folder)
 {
-    std::string path = folder;
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    std::string drive = core::driveOf(path, core::listDrives());
-    if (!core::isOnDrive(path, drive))
-        drive = path;  // not a full path: shown on its own
-    showFolder(drive, path);
+    model_->change([&](core::FolderTree &tree) { tree.setDirectory(folder); });
+    showCurrent();
 }
 
 void TDirectoryListBox::setDrive(const std::string &driveRoot)
 {
-    const auto last = lastOnDrive_.find(driveRoot);
-    showFolder(driveRoot, last != lastOnDrive_.end() ? last->second : driveRoot);
+    model_->change([&](core::FolderTree &tree) { tree.setDrive(driveRoot); });
+    showCurrent();
 }
 
-void TDirectoryListBox::showFolder(const std::string &drive, const std::string &folder)
+void TDirectoryListBox::open(int row)
 {
-    drive_ = drive;
-    current_ = folder;
-    lastOnDrive_[drive_] = current_;
-    // A folder that cannot be read, or is gone, simply shows no subfolders.
-    model_->reset(chainDownTo(drive_, current_), core::listSubfolders(current_));
-    const QModelIndex here = model_->index(model_->chainLength() - 1);
+    model_->change([&](core::FolderTree &tree) { tree.open(row); });
+    showCurrent();
+}
+
+void TDirectoryListBox::showCurrent()
+{
+    const QModelIndex here = model_->index(model_->tree().chainLength() - 1);
     setCurrentIndex(here);
     // Scrolling lays out every row. A hidden list leaves it to Qt, which
     // scrolls to the current row when the list shows.
     if (isVisible())
         scrollTo(here);
-}
-
-void TDirectoryListBox::open(int row)
-{
-    showFolder(drive_, model_->path(row));
 }
 
 void TDirectoryListBox::mousePressEvent(QMouseEvent *event)

@@ -4,7 +4,6 @@
 // A single click only highlights; a double click or Enter opens.
 #include <QListView>
 
-#include <map>
 #include <string>
 
 class FolderModel;
@@ -16,7 +15,7 @@ public:
     explicit TDirectoryListBox(QWidget *parent = nullptr);  // starts at the working folder
 
     // The current folder, full path, as the file system spells it.
-    std::string directory() const { return current_; }
+    std::string directory() const;
     void setDirectory(const std::string &folder);
     // To the folder last current on that drive, or its root.
     void setDrive(const std::string &driveRoot);
@@ -35,10 +34,8 @@ protected:
 
 private:
     void open(int row);
-    void showFolder(const std::string &drive, const std::string &folder);
+    // Highlights the current folder, in view.
+    void showCurrent();
 
     FolderModel *model_;
-    std::string drive_;
-    std::string current_;
-    std::map<std::string, std::string> lastOnDrive_;
 };

@@ -34,17 +34,6 @@ void SettingsWindow::replaceMainWindow(const QString &romFolder)
     shared_.Label2->setText(romFolder);
 }
 
-QString SettingsWindow::line(long n)
-{
-    return Form1->languageLine(n);
-}
-
-void SettingsWindow::setEntries(TComboBox *list, long entry0Line, long entry1Line)
-{
-    list->setItem(0, line(entry0Line));
-    list->setItem(1, line(entry1Line));
-}
-
 void SettingsWindow::DirectoryListBox1MouseDown()
 {
     shared_.Label2->setText(toText(shared_.DirectoryListBox1->directory()));

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 class QPushButton;
-class TComboBox;
 class TDirectoryListBox;
 class TDriveComboBox;
 class TImage;
@@ -49,10 +48,6 @@ protected:
     // ROM folder gets its first text.
     void replaceMainWindow(const QString &romFolder);
 
-    // Caption texts come from the main window's language table.
-    static QString line(long n);
-    // Entry 0 is set before entry 1, so a missing line leaves entry 1 as it was.
-    static void setEntries(TComboBox *list, long entry0Line, long entry1Line);
 
     // Writes this emulator's configuration from the controls as they are now;
     // throws if the file cannot be written.

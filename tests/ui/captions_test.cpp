@@ -1,0 +1,55 @@
+// The windows show the lines the caption table (and so check-language) says.
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "caption_table.h"
+#include "drop_down.h"
+#include "settings_window_fixture.h"
+
+namespace {
+
+// What `window` shows where caption `c` goes, as check-language would name
+// the lines: "line 12 / line 13" for a choice list's two entries.
+std::string shown(QWidget *window, const core::Caption &c)
+{
+    if (c.kind == core::Caption::WindowCaption)
+        return toBytes(window->windowTitle());
+    QWidget *control = window->findChild<QWidget *>(c.control);
+    if (auto *list = qobject_cast<TComboBox *>(control))
+        return toBytes(list->itemText(0) + " / " + list->itemText(1));
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return toBytes(label->text());
+    auto *button = qobject_cast<QAbstractButton *>(control);
+    return button ? toBytes(button->text()) : "(no such control)";
+}
+
+std::string expected(const core::Caption &c)
+{
+    const std::string first = "line " + std::to_string(c.line);
+    const std::string second = "line " + std::to_string(c.second);
+    return c.kind == core::Caption::Title ? first + second
+         : c.kind == core::Caption::Entries ? first + " / " + second : first;
+}
+
+} // namespace
+
+using Captions = SettingsWindowTest;
+
+TEST_F(Captions, EachWindowShowsTheLinesOfTheCaptionTable)
+{
+    // One run per settings window, since opening one ends the other's chance.
+    using Opened = QWidget *(*)();
+    const std::pair<TLabel *TForm1::*, Opened> runs[] = {{&TForm1::Label1, []() -> QWidget * { return Form3; }},
+                                                         {&TForm1::Label3, []() -> QWidget * { return Form4; }}};
+    for (const auto &[link, opened] : runs) {
+        openFromMainWindow(link);
+        Form1->Image2Click();
+        for (QWidget *window : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form2), opened()}) {
+            const std::string layout = window->objectName().toStdString();
+            for (const core::Caption &c : core::captionsOf(layout))
+                EXPECT_EQ(shown(window, c), expected(c)) << layout << " " << c.control;
+        }
+        destroyForms();
+    }
+    EXPECT_TRUE(errors.isEmpty());
+}
