@@ -48,7 +48,7 @@ struct ComboBoxImpl : Control::Impl {
     void create(int id) override
     {
         hwnd = makeChild(form, layout, id, "COMBOBOX", WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, kListHeight);
-        const Quiet quiet(*this);
+        const Quiet hush(*this);
         for (const std::string &item : layout.items)
             SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::fromLayoutText(item).c_str()));
         SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(layout.itemIndex), 0);
@@ -61,7 +61,7 @@ struct ComboBoxImpl : Control::Impl {
     {
         if (n < 0 || n >= count())
             throw core::ListIndexError(n);
-        const Quiet quiet(*this);
+        const Quiet hush(*this);
         const int before = selected(hwnd);
         SendMessageA(hwnd, CB_DELETESTRING, static_cast<WPARAM>(n), 0);
         SendMessageA(hwnd, CB_INSERTSTRING, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(text.c_str()));
@@ -72,7 +72,7 @@ struct ComboBoxImpl : Control::Impl {
 
     void setItemIndex(int n)
     {
-        const Quiet quiet(*this);
+        const Quiet hush(*this);
         if (n < 0 || n >= count())
             n = -1;
         SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(n), 0);
@@ -87,15 +87,25 @@ struct ComboBoxImpl : Control::Impl {
         if (code == CBN_SELCHANGE) {
             // The box shows the chosen entry only after this notification;
             // the handler reads it now.
-            const Quiet quietly(*this);
+            const Quiet hush(*this);
             SetWindowTextA(hwnd, entryText(hwnd, selected(hwnd)).c_str());
         } else if (code == CBN_EDITCHANGE) {
             followText();
-        } else {
+        } else if (code != CBN_CLOSEUP || (selected(hwnd) == lastIndex && win32::windowText(hwnd) == lastText)) {
+            // Opening the list may itself choose the entry that begins with
+            // the typed text (the system's own behaviour); that is the
+            // user's change too, seen when the list closes.
             return;
         }
+        noteState();
         if (member)
             fire(static_cast<ComboBox *>(member)->onChange);
+    }
+
+    void noteState()
+    {
+        lastIndex = selected(hwnd);
+        lastText = win32::windowText(hwnd);
     }
 
     // The selection follows what the user types: the entry of exactly that
@@ -109,7 +119,7 @@ struct ComboBoxImpl : Control::Impl {
                 match = n;
         if (match == selected(hwnd))
             return;
-        const Quiet quietly(*this);
+        const Quiet hush(*this);
         const LRESULT caret = SendMessageA(hwnd, CB_GETEDITSEL, 0, 0);
         SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(match), 0);  // -1 empties the text
         if (win32::windowText(hwnd) != typed)
@@ -120,11 +130,19 @@ struct ComboBoxImpl : Control::Impl {
     // Changes made here are not the user's: no change event for them.
     struct Quiet {
         explicit Quiet(ComboBoxImpl &combo) : combo_(combo), was_(combo.quiet) { combo.quiet = true; }
-        ~Quiet() { combo_.quiet = was_; }
+        ~Quiet()
+        {
+            combo_.quiet = was_;
+            if (!was_)
+                combo_.noteState();
+        }
         ComboBoxImpl &combo_;
         bool was_;
     };
     bool quiet = false;
+    // What the box showed when the user or the program last changed it.
+    int lastIndex = -1;
+    std::string lastText;
 };
 
 struct DriveComboBoxImpl : Control::Impl {
