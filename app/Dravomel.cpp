@@ -1,9 +1,7 @@
 // Dravomel: writes the configuration file of a CPS3 or Model 2 emulator.
-#include "Unit1.h"
 #include "application.h"
 #include "command_line.h"
-
-#include <QApplication>
+#include "layer/application.h"
 
 #include <iostream>
 
@@ -18,10 +16,9 @@ int main(int argc, char **argv)
         return result.status;
     }
 
-    QApplication app(argc, argv);
-    initApplication(app);
+    ui::Application app(argc, argv, "Dravomel");
     startForms();
-    const int result = app.exec();
+    const int result = app.run();
     destroyForms();
     return result;
 }
