@@ -43,6 +43,24 @@ public:
         file_ = std::move(changed);
     }
 
+    // All that can be stored goes in one replacement of the file.
+    void writeStrings(const Values &values) override
+    {
+        RegFile changed = file_;
+        bool anyStored = false;
+        const std::string refused =
+            storeEach(values, [&](const std::string &name, const std::string &text) {
+                changed.setString(section_, name, text);
+                anyStored = true;
+            });
+        if (anyStored) {
+            replaceFile(filePath_, changed.bytes());
+            file_ = std::move(changed);
+        }
+        if (!refused.empty())
+            throw RegistryError(refused);
+    }
+
 private:
     std::string filePath_;
     RegFile file_;
