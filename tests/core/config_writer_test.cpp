@@ -271,6 +271,11 @@ TEST(ConfigWriter, TextsAreWrittenInTheEmulatorsCodePage)
     c.fullScreenWidth = "800";
     core::writeCps3Configuration(t, c, folder.path());
     EXPECT_EQ(savedLines(folder.path()).at(9), "Dir1=/home/ana/\xC7\xE0\xE3\xF0\xF3\xE7\xEA\xE8");
+
+    // UTF-8 itself, which iconv knows by no number.
+    env.set("DRAVOMEL_CODEPAGE", "65001");
+    core::writeCps3Configuration(t, c, folder.path());
+    EXPECT_EQ(savedLines(folder.path()).at(9), "Dir1=/home/ana/Загрузки");
 }
 
 TEST(ConfigWriter, TextTheCodePageCannotHoldChangesNothing)
