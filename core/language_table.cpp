@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-
 #if defined(__SSE2__) || defined(_M_X64)
 #define DRAVOMEL_SSE2
 #include <emmintrin.h>
@@ -23,6 +22,7 @@ bool isBreak(char c)
     return c == '\r' || c == '\n';
 }
 
+#ifdef DRAVOMEL_SSE2
 // Index of the lowest set bit of a non-zero mask.
 unsigned lowestBit(unsigned mask)
 {
@@ -34,6 +34,7 @@ unsigned lowestBit(unsigned mask)
     return static_cast<unsigned>(__builtin_ctz(mask));
 #endif
 }
+#endif
 
 // Calls onBreak(i) for each CR or LF at text[i], in order. On a large file
 // this search is most of the work, so sixteen bytes are compared at once
