@@ -101,6 +101,7 @@ TEST_F(WindowsRun, ATypicalRunWritesTheFileTheLinuxProgramWritesAndStoresBothFol
     openFolder(Form3->DirectoryListBox1, "cps3");
     openFolder(Form3->DirectoryListBox1, "games");
     EXPECT_EQ(Form3->Label2.text(), newCps3 + "\\games");
+    EXPECT_EQ(tip(Form3->Label2), newCps3 + "\\games");  // too long for its place
     press(Form3->Button2);
 
     std::string expected = filetest::expectedCps3File(newCps3 + "\\games");

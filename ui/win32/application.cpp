@@ -3,9 +3,11 @@
 // button, under its title), the event loop and the error box.
 #include "layer/application.h"
 #include "layer/form.h"
+#include "art.h"
 #include "win32_impl.h"
 
 #include <objbase.h>
+
 
 namespace win32 {
 
@@ -92,12 +94,14 @@ namespace ui {
 
 struct Application::Impl {
     bool comStarted = false;
+    std::thread warmUp;
 };
 
 Application::Application(int &, char **, const std::string &title) : impl_(std::make_unique<Impl>())
 {
     impl_->comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     win32::title() = title;
+    impl_->warmUp = win32::warmUpDecoder();
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = win32::applicationProc;
@@ -115,6 +119,7 @@ Application::Application(int &, char **, const std::string &title) : impl_(std::
 
 Application::~Application()
 {
+    impl_->warmUp.join();
     DestroyWindow(win32::ownerWindow());
     win32::ownerWindow() = nullptr;
     if (impl_->comStarted)

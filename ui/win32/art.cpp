@@ -37,6 +37,14 @@ IWICImagingFactory *imagingFactory()
     return factory;
 }
 
+IWICBitmapDecoder *pngDecoder(IWICImagingFactory *factory)
+{
+    IWICBitmapDecoder *decoder = nullptr;
+    // The art is PNG: asking for that decoder spares probing every other.
+    factory->CreateDecoder(GUID_ContainerFormatPng, nullptr, &decoder);
+    return decoder;
+}
+
 // The PNG resource `name` as 32-bit BGRA pixels; false if there is none.
 bool decode(const std::string &name, Picture &out)
 {
@@ -57,7 +65,7 @@ bool decode(const std::string &name, Picture &out)
     UINT width = 0, height = 0;
     if (FAILED(factory->CreateStream(&stream))
         || FAILED(stream->InitializeFromMemory(static_cast<BYTE *>(bytes), SizeofResource(instance(), resource)))
-        || FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder))
+        || !(decoder.p = pngDecoder(factory)) || FAILED(decoder->Initialize(stream.p, WICDecodeMetadataCacheOnDemand))
         || FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter))
         || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr,
                                         0.0, WICBitmapPaletteTypeCustom))
@@ -135,6 +143,22 @@ void makeBitmap(Picture &picture)
 
 } // namespace
 
+std::thread warmUpDecoder()
+{
+    return std::thread([] {
+        if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
+            return;
+        {
+            Released<IWICImagingFactory> factory;
+            if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                           IID_IWICImagingFactory, reinterpret_cast<void **>(&factory))))
+                if (IWICBitmapDecoder *decoder = pngDecoder(factory.p))
+                    decoder->Release();
+        }
+        CoUninitialize();
+    });
+}
+
 const Picture *picture(const std::string &name, bool transparent, int width, int height)
 {
     static std::map<std::tuple<std::string, bool, int, int>, std::unique_ptr<Picture>> made;
@@ -157,7 +181,7 @@ void drawPicture(HDC dc, const Picture &picture, int x, int y)
     const HDC source = CreateCompatibleDC(dc);
     const HGDIOBJ previous = SelectObject(source, picture.bitmap);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, x, y, picture.width, picture.height, source, 0, 0, picture.width, picture.height, blend);
+    GdiAlphaBlend(dc, x, y, picture.width, picture.height, source, 0, 0, picture.width, picture.height, blend);
     SelectObject(source, previous);
     DeleteDC(source);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace win32 {
@@ -20,6 +21,11 @@ struct Picture {
 // given. Transparent: the pixels of the colour of its bottom-left pixel are
 // see-through. Null when there is no such art. Made once, kept for the run.
 const Picture *picture(const std::string &name, bool transparent, int width = 0, int height = 0);
+
+// Loads the picture decoder on a thread of its own, so that the first
+// window's art does not wait for it while that window is being made. To be
+// joined before the program ends.
+std::thread warmUpDecoder();
 
 void drawPicture(HDC dc, const Picture &picture, int x, int y);
 

@@ -65,6 +65,14 @@ namespace {
 
 constexpr UINT kLabelFormat = DT_NOPREFIX | DT_EXPANDTABS;
 
+// Texts are measured on a memory device of the screen's kind, made once: a
+// screen device costs a trip to the display each time.
+HDC measuringDC()
+{
+    static const HDC dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
+
 struct LabelImpl : Control::Impl {
     LabelImpl(Form::Impl &owner, const core::ControlLayout &controlLayout)
         : Impl(owner, controlLayout), text(win32::fromLayoutText(controlLayout.text))
@@ -77,14 +85,13 @@ struct LabelImpl : Control::Impl {
     {
         if (!layout.autoSize)
             return;
-        const HDC dc = GetDC(nullptr);
+        const HDC dc = measuringDC();
         const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
         RECT size{0, 0, 0, 0};
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &size, kLabelFormat | DT_CALCRECT);
         TEXTMETRICA metrics;
         GetTextMetricsA(dc, &metrics);
         SelectObject(dc, previous);
-        ReleaseDC(nullptr, dc);
         bounds.right = bounds.left + size.right;
         bounds.bottom = bounds.top + std::max<LONG>(size.bottom, metrics.tmHeight);
     }
@@ -97,6 +104,18 @@ struct LabelImpl : Control::Impl {
         text = newText;
         fit();
         invalidate();
+        // A text too long for its place is shortened; the tooltip shows it whole.
+        form.setTip(*this, !layout.autoSize && textWidth() > bounds.right - bounds.left ? text : std::string());
+    }
+
+    int textWidth() const
+    {
+        const HDC dc = measuringDC();
+        const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, previous);
+        return size.cx;
     }
 
     void paint(HDC dc) const override
