@@ -1,11 +1,10 @@
 #pragma once
 // The program's art: PNG files embedded as resources (named after the file,
-// "cps3_emblem"), decoded with WIC into bitmaps that AlphaBlend draws.
+// "cps3_emblem"), decoded with WIC into bitmaps that GdiAlphaBlend draws.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace win32 {
@@ -22,10 +21,10 @@ struct Picture {
 // see-through. Null when there is no such art. Made once, kept for the run.
 const Picture *picture(const std::string &name, bool transparent, int width = 0, int height = 0);
 
-// Loads the picture decoder on a thread of its own, so that the first
-// window's art does not wait for it while that window is being made. To be
-// joined before the program ends.
-std::thread warmUpDecoder();
+// The art is decoded on a thread of its own, started as the program starts
+// (or at the first picture asked for); it ends once every picture is decoded.
+void startDecodingArt();
+void finishDecodingArt();
 
 void drawPicture(HDC dc, const Picture &picture, int x, int y);
 
