@@ -5,11 +5,9 @@
 
 class TBevel : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(Shape shape READ shape WRITE setShape)
 
 public:
     enum Shape { Box, BottomLine };
-    Q_ENUM(Shape)
 
     explicit TBevel(QWidget *parent = nullptr);
 

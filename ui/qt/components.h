@@ -35,7 +35,6 @@ private:
 
 class TLabel : public QLabel {
     Q_OBJECT
-    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
 
 public:
     explicit TLabel(QWidget *parent = nullptr);
@@ -68,9 +67,6 @@ private:
 
 class TImage : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString picture READ picture WRITE setPicture)
-    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
-    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
 
 public:
     explicit TImage(QWidget *parent = nullptr);
