@@ -14,6 +14,7 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
+    centreOnScreen(this);  // before it is first mapped
     // The emblems' white background is not drawn on the buttons.
     BitBtn1->setIcon(loadPicture(QStringLiteral(":/art/cps3_emblem.png"), true));
     BitBtn2->setIcon(loadPicture(QStringLiteral(":/art/model2_emblem.png"), true));
@@ -43,13 +44,4 @@ void TForm2::DriveComboBox1Change()
 void TForm2::Button1Click()
 {
     hide();
-}
-
-void TForm2::showEvent(QShowEvent *event)
-{
-    if (!centred_) {
-        centred_ = true;
-        centreOnScreen(this);
-    }
-    QWidget::showEvent(event);
 }

@@ -15,12 +15,6 @@ public:
     void BitBtn2Click();
     void DriveComboBox1Change();
     void Button1Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    bool centred_ = false;
 };
 
 extern TForm2 *Form2;
