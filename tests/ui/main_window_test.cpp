@@ -130,13 +130,11 @@ TEST_F(MainWindow, ControlsLookAsLaidOut)
 
     EXPECT_EQ(Form1->Label10->geometry(), QRect(56, 8, 449, 19));
     EXPECT_EQ(Form1->Label10->font().pixelSize(), 16);
-    EXPECT_TRUE(Form1->Label10->font().bold());
     // Folders read "/work/main", not "/ work/ main": no gap after a slash.
     EXPECT_LE(QFontMetrics(Form1->Label10->font()).rightBearing('/'), 1);
 
     for (TLabel *link : {Form1->Label1, Form1->Label3}) {
         EXPECT_EQ(link->font().pixelSize(), 19);
-        EXPECT_TRUE(link->font().bold());
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);

@@ -1,11 +1,69 @@
+#include "Unit1.h"
 #include "Unit3.h"
 #include "Unit4.h"
 #include "app_fixture.h"
 
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 
-using SkinnedWindows = AppTest;
+class SkinnedWindows : public AppTest {
+protected:
+    void showAll()
+    {
+        writeKeyWithLanguage(50);
+        createForms();
+        for (QWidget *window : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form3),
+                                static_cast<QWidget *>(Form4)})
+            window->show();
+    }
+};
+
+namespace {
+
+// How much ink a picture on a see-through ground holds, and how wide it spreads.
+struct Ink {
+    double amount = 0;
+    int left = 1 << 30, right = -1;
+};
+
+Ink inkOf(const QImage &image)
+{
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const int alpha = qAlpha(image.pixel(x, y)); alpha > 0) {
+                ink.amount += alpha / 255.0;
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+            }
+    return ink;
+}
+
+} // namespace
+
+// A bold face's glyphs are heavier and wider than the regular ones; the
+// regular face merely thickened keeps its width.
+TEST_F(SkinnedWindows, BoldTextsAreDrawnInABoldFace)
+{
+    showAll();
+    for (TLabel *label : {Form1->Label10, Form1->Label1, Form1->Label3, Form3->Label1, Form4->Label1, Form4->Label8}) {
+        SCOPED_TRACE(label->window()->objectName().toStdString() + "." + label->objectName().toStdString());
+        label->setText("Emulator folders");
+        QImage regular(label->size(), QImage::Format_ARGB32_Premultiplied);
+        regular.fill(Qt::transparent);
+        QFont font = label->font();
+        font.setBold(false);
+        QPainter painter(&regular);
+        painter.setFont(font);
+        painter.drawText(label->contentsRect(), int(label->alignment()), label->text());
+        painter.end();
+        const Ink drawn = inkOf(label->grab().toImage());
+        const Ink thin = inkOf(regular);
+        EXPECT_GT(drawn.amount, 1.3 * thin.amount);
+        EXPECT_GT(drawn.right - drawn.left, 1.08 * (thin.right - thin.left));
+    }
+}
 
 TEST_F(SkinnedWindows, SettingsWindowsAreOpaqueShapedAndLime)
 {
