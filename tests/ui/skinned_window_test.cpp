@@ -2,6 +2,7 @@
 #include "Unit3.h"
 #include "Unit4.h"
 #include "app_fixture.h"
+#include "bevel.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -62,6 +63,21 @@ TEST_F(SkinnedWindows, BoldTextsAreDrawnInABoldFace)
         const Ink thin = inkOf(regular);
         EXPECT_GT(drawn.amount, 1.3 * thin.amount);
         EXPECT_GT(drawn.right - drawn.left, 1.08 * (thin.right - thin.left));
+    }
+}
+
+// The shaded edge is darker than the art beside it, the lit edge lighter.
+TEST_F(SkinnedWindows, BevelsAreDrawnSunken)
+{
+    showAll();
+    for (TBevel *bevel : {Form3->Bevel1, Form3->Bevel2, Form4->Bevel1, Form4->Bevel2}) {
+        SCOPED_TRACE(bevel->window()->objectName().toStdString() + "." + bevel->objectName().toStdString());
+        const QImage shot = bevel->window()->grab(bevel->geometry()).toImage();
+        const int x = shot.width() / 2;
+        const int bottom = shot.height() - 1;
+        const int shaded = qGray(shot.pixel(x, bevel->shape() == TBevel::Box ? 0 : bottom - 1));
+        EXPECT_LT(shaded, qGray(shot.pixel(x, bottom - 3)));
+        EXPECT_GT(qGray(shot.pixel(x, bottom)), qGray(shot.pixel(x, bottom - 3)));
     }
 }
 
