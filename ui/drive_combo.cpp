@@ -1,6 +1,7 @@
 #include "drive_combo.h"
 
 #include "folders.h"
+#include "list_entries.h"
 #include "text.h"
 
 #include <QStyle>
@@ -9,6 +10,7 @@
 
 TDriveComboBox::TDriveComboBox(QWidget *parent) : QComboBox(parent)
 {
+    giveEntriesRoomForTheirText(this);
     const std::vector<std::string> drives = core::listDrives();
     setDrives(drives);
     setDrive(core::driveOf(core::workingFolder(), drives));

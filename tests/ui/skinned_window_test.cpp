@@ -4,6 +4,7 @@
 #include "app_fixture.h"
 #include "bevel.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -79,6 +80,21 @@ TEST_F(SkinnedWindows, BevelsAreDrawnSunken)
         EXPECT_LT(shaded, qGray(shot.pixel(x, bottom - 3)));
         EXPECT_GT(qGray(shot.pixel(x, bottom)), qGray(shot.pixel(x, bottom - 3)));
     }
+}
+
+// Both kinds of drop-down give their entries one height, with room around the text.
+TEST_F(SkinnedWindows, DropDownEntriesHaveRoomAroundTheirText)
+{
+    showAll();
+    QList<int> rows;
+    for (QComboBox *box : {static_cast<QComboBox *>(Form3->ComboBox1), static_cast<QComboBox *>(Form4->DriveComboBox1)}) {
+        box->showPopup();
+        const QAbstractItemView *list = box->view();
+        rows << list->visualRect(list->model()->index(0, 0)).height();
+        EXPECT_GE(rows.last(), QFontMetrics(list->font()).height() + 4);
+        box->hidePopup();
+    }
+    EXPECT_EQ(rows.first(), rows.last());
 }
 
 TEST_F(SkinnedWindows, SettingsWindowsAreOpaqueShapedAndLime)
