@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -181,6 +182,27 @@ TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
     EXPECT_GE(Form3->Label1->y(), 0);
     EXPECT_TRUE(Form3->Label1->rect().contains(
         big.boundingRect(accented).translated(0, Form3->Label1->contentsRect().top() + big.ascent())));
+}
+
+// The main window's folders end before the folder and close symbols; the
+// settings windows' ROM folder keeps its size.
+TEST_F(MainWindow, AFolderTooLongForItsPlaceIsShortenedAndWholeInItsTooltip)
+{
+    start();
+    Form3->show();
+    const QString folder = "/home/someone/emulators/" + QString(60, 'x') + "/cps3";
+    for (auto [label, right] : {std::pair{Form1->Label6, 479}, {Form1->Label7, 479}, {Form3->Label2, 200}}) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        for (const QString &text : {QString("/emu"), folder}) {
+            label->setText(text);
+            EXPECT_EQ(label->text(), text);
+            EXPECT_LE(label->geometry().right(), right);
+            QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(label, &help);
+            EXPECT_EQ(help.isAccepted(), text == folder);  // no tooltip when the folder fits
+        }
+        EXPECT_TRUE(QToolTip::text().contains(folder));
+    }
 }
 
 TEST_F(MainWindow, IsShapedByItsArtCentredAndTranslucent)
