@@ -18,7 +18,10 @@ check() {  # what was seen, then the test
     if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
 }
 near() { [ "${1#-}" -le 2 ] && [ "${2#-}" -le 2 ]; }
-origin() { eval "$(xdotool getwindowgeometry --shell "$1")"; }  # sets X and Y
+origin() {  # sets X, Y, WIDTH and HEIGHT of a window's inside (xdotool's are off in a frame)
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4}
+                                      /Width:/ {print "WIDTH=" $2} /Height:/ {print "HEIGHT=" $2}')"
+}
 shown() {  # the visible window whose title matches, once placed
     for _ in $(seq 200); do xdotool search --onlyvisible --name "$1" && break; sleep 0.05; done
     sleep 0.2
