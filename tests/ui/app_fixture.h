@@ -8,11 +8,37 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPainter>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
+// Whether a label's text is drawn in a bold face, whose glyphs spread wider
+// than the regular face's; the regular face merely thickened keeps its width.
+inline bool drawnBold(QLabel *label)
+{
+    const auto inkWidth = [](const QImage &image) {
+        int left = image.width(), right = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)))
+                    left = std::min(left, x), right = std::max(right, x);
+        return right - left;
+    };
+    QImage regular(label->size(), QImage::Format_ARGB32_Premultiplied);
+    regular.fill(Qt::transparent);
+    QFont font = label->font();
+    font.setBold(false);
+    QPainter painter(&regular);
+    painter.setFont(font);
+    painter.drawText(label->contentsRect(), int(label->alignment()), label->text());
+    painter.end();
+    return inkWidth(label->grab().toImage()) > 1.08 * inkWidth(regular);
+}
 
 class AppTest : public ::testing::Test {
 protected:
