@@ -6,13 +6,13 @@
 #include "error_box.h"
 #include "text.h"
 
+#include <QBitmap>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -22,12 +22,7 @@
 inline bool drawnBold(QLabel *label)
 {
     const auto inkWidth = [](const QImage &image) {
-        int left = image.width(), right = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qAlpha(image.pixel(x, y)))
-                    left = std::min(left, x), right = std::max(right, x);
-        return right - left;
+        return QRegion(QBitmap::fromImage(image.createAlphaMask())).boundingRect().width();
     };
     QImage regular(label->size(), QImage::Format_ARGB32_Premultiplied);
     regular.fill(Qt::transparent);
