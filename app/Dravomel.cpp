@@ -5,17 +5,14 @@
 
 #include <QApplication>
 
-#include <iostream>
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
     // Any argument makes it a command-line run, which needs no display, so
     // it is done before the GUI application exists.
     if (argc > 1) {
-        const core::CommandResult result = core::runCommandLine({argv + 1, argv + argc});
-        std::cout << result.out << std::flush;
-        std::cerr << result.err << std::flush;
-        return result.status;
+        return core::printCommandResult(core::runCommandLine({argv + 1, argv + argc}), stdout, stderr);
     }
 
     QApplication app(argc, argv);

@@ -1,7 +1,8 @@
 // dravomel-register: gives the current user a stored key whose program
-// folder is one of the installed language folders, unless one is set.
-//   dravomel-register [--lang fr|en] [--folder DIR]
+// folder is one of the shipped language folders, unless one is set.
+//   dravomel-register [--lang fr|en] [--folder DIR] | --help | --version
 #include "errors.h"
+#include "language_table.h"
 #include "program_folder.h"
 #include "settings_hive.h"
 
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 // Where the language folders are installed, seen from the program's own
 // folder, so that the package works wherever its prefix is.
@@ -20,20 +22,48 @@
 
 namespace {
 
-std::string languageFolder(const std::string &lang)
+std::string realPath(const std::string &path)
+{
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+// The installed language folders; run from its build folder, the program
+// takes the source tree's instead, since nothing is installed there.
+std::vector<std::string> languageRoots()
 {
     char self[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
     std::string bin = n > 0 ? std::string(self, static_cast<std::size_t>(n)) : std::string("/usr/bin/x");
     bin.erase(bin.rfind('/'));
-    const std::string folder = bin + "/" DRAVOMEL_LANGUAGE_ROOT_FROM_BIN "/" + lang;
-    char resolved[PATH_MAX];
-    return ::realpath(folder.c_str(), resolved) ? std::string(resolved) : folder;
+    std::vector<std::string> roots{realPath(bin + "/" DRAVOMEL_LANGUAGE_ROOT_FROM_BIN)};
+#if defined(DRAVOMEL_BUILD_BIN_DIR) && defined(DRAVOMEL_SOURCE_LANGUAGE_ROOT)
+    if (realPath(bin) == realPath(DRAVOMEL_BUILD_BIN_DIR))
+        roots.push_back(DRAVOMEL_SOURCE_LANGUAGE_ROOT);
+#endif
+    return roots;
 }
+
+// Also the source of its manual page (help2man), so every option is listed here.
+const char kHelp[] = R"(Usage: dravomel-register [--lang fr|en] [--folder DIR]
+
+Gives the current user a stored key whose program folder is a shipped
+language folder, so that the first start of dravomel shows its texts; the
+menu entry runs it before dravomel. A program folder already stored is never
+changed; a folder without a language file is refused.
+
+  --lang fr|en    the installed French (the default) or English folder
+  --folder DIR    DIR instead of an installed language folder
+  --help          show this help and exit
+  --version       show the version and exit
+
+Exit status: 0 the key was written or was already set; 1 the stored settings
+could not be opened or written; 2 bad input.
+)";
 
 int usage()
 {
-    std::fprintf(stderr, "usage: dravomel-register [--lang fr|en] [--folder DIR]\n");
+    std::fprintf(stderr, "usage: dravomel-register [--lang fr|en] [--folder DIR]; see --help\n");
     return 2;
 }
 
@@ -41,31 +71,54 @@ int usage()
 
 int main(int argc, char **argv)
 {
-    std::string folder = languageFolder("fr");
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("dravomel-register " DRAVOMEL_VERSION);
+        return 0;
+    }
+    std::string lang = "fr";
+    std::string folder;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--lang") == 0 && hasValue) {
-            const std::string lang = argv[++i];
+            lang = argv[++i];
             if (lang != "fr" && lang != "en") {
                 std::fprintf(stderr, "dravomel-register: no language \"%s\" (fr or en)\n", lang.c_str());
                 return 2;
             }
-            folder = languageFolder(lang);
         } else if (std::strcmp(argv[i], "--folder") == 0 && hasValue) {
             folder = argv[++i];
         } else {
             return usage();
         }
     }
+    if (folder.empty()) {
+        folder = core::shippedLanguageFolder(languageRoots(), lang);
+        if (folder.empty()) {
+            std::fprintf(stderr, "dravomel-register: no shipped language folder \"%s\" found; "
+                                 "give one with --folder DIR\n", lang.c_str());
+            return 2;
+        }
+        folder = realPath(folder);
+    }
 
     try {
         const auto hive = core::currentUserHive();
-        switch (core::registerProgramFolder(*hive, folder)) {
+        std::string stored;
+        switch (core::registerProgramFolder(*hive, folder, stored)) {
         case core::Registration::Written:
-            std::printf("Program folder set to %s\n", folder.c_str());
+            std::printf("Program folder set to %s\n", stored.c_str());
             return 0;
         case core::Registration::AlreadySet:
+            std::printf("Program folder already set to %s; it was kept\n", stored.c_str());
             return 0;
+        case core::Registration::NoLanguageFile:
+            std::fprintf(stderr, "dravomel-register: %s holds no language file (%s); nothing was stored\n",
+                         folder.c_str(), core::kLanguageFileName);
+            return 2;
         case core::Registration::KeyUnavailable:
             std::fprintf(stderr, "dravomel-register: the stored settings cannot be opened or created\n");
             return 1;

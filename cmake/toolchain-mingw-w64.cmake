@@ -19,5 +19,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Static C, C++ and thread runtimes, so a program needs no DLL beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# CTest and test discovery run the programs under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# CTest and test discovery run the programs under Wine; 64-bit ones with the
+# 64-bit loader, which also works where the kernel runs no 32-bit programs
+# (`wine` picks the 32-bit loader whenever it is installed). A
+# -DCMAKE_CROSSCOMPILING_EMULATOR=... given to cmake wins.
+if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+    set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+  else()
+    set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+  endif()
+endif()

@@ -62,21 +62,22 @@ bool isUnder(const std::string &path, const std::string &top)
     return path == top || path.compare(0, top.size() + 1, top + "/") == 0;
 }
 
-// Kernel and desktop plumbing, not volumes a person keeps files on.
+// Kernel and desktop plumbing, boot partitions and in-memory scratch space
+// (tmpfs: /dev/shm, /run/user/..., a container's own mounts), not volumes a
+// person keeps files on.
 bool isBrowsable(const std::string &mountPoint, const std::string &type)
 {
     static const std::set<std::string> pseudo = {
         "proc", "sysfs", "devtmpfs", "devpts", "cgroup", "cgroup2", "securityfs", "pstore",
         "debugfs", "tracefs", "configfs", "fusectl", "mqueue", "hugetlbfs", "bpf", "binfmt_misc",
-        "autofs", "efivarfs", "rpc_pipefs", "nsfs", "selinuxfs", "ramfs", "squashfs",
+        "autofs", "efivarfs", "rpc_pipefs", "nsfs", "selinuxfs", "ramfs", "tmpfs", "squashfs",
         "fuse.gvfsd-fuse", "fuse.portal", "fuse.snapfuse"};
     if (pseudo.count(type))
         return false;
-    for (const char *system : {"/proc", "/sys", "/dev"})
+    for (const char *system : {"/proc", "/sys", "/dev", "/boot", "/efi"})
         if (isUnder(mountPoint, system))
             return false;
-    // Under /run only real media (a USB stick mounted by the desktop) count.
-    return !(isUnder(mountPoint, "/run") && type == "tmpfs");
+    return true;
 }
 
 } // namespace
@@ -123,10 +124,10 @@ std::string subfolderPath(const std::string &folder, const std::string &name)
     return folder + "/" + name;
 }
 
-std::vector<std::string> drivesInMountTable(const std::string &table)
+std::vector<std::string> listDrives(const std::string &mountTable)
 {
     std::set<std::string> drives = {"/"};
-    std::istringstream lines(table);
+    std::istringstream lines(mountTable);
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
@@ -134,7 +135,10 @@ std::vector<std::string> drivesInMountTable(const std::string &table)
         if (!(fields >> device >> mountPoint >> type))
             continue;
         mountPoint = unescapeMountPoint(mountPoint);
-        if (!mountPoint.empty() && mountPoint[0] == '/' && isBrowsable(mountPoint, type))
+        // A file mounted over another (as containers do for /etc/hosts) is no drive.
+        std::error_code error;
+        if (!mountPoint.empty() && mountPoint[0] == '/' && isBrowsable(mountPoint, type)
+            && fs::is_directory(mountPoint, error))
             drives.insert(mountPoint);
     }
     return {drives.begin(), drives.end()};
@@ -145,16 +149,7 @@ std::vector<std::string> listDrives()
     std::ifstream table("/proc/self/mounts");
     if (!table)
         table.open("/etc/mtab");
-    const std::string text((std::istreambuf_iterator<char>(table)), std::istreambuf_iterator<char>());
-    std::vector<std::string> drives = drivesInMountTable(text);
-    // A file mounted over another (as containers do for /etc/hosts) is no drive.
-    drives.erase(std::remove_if(drives.begin(), drives.end(),
-                                [](const std::string &drive) {
-                                    std::error_code error;
-                                    return drive != "/" && !fs::is_directory(drive, error);
-                                }),
-                 drives.end());
-    return drives;
+    return listDrives(std::string(std::istreambuf_iterator<char>(table), std::istreambuf_iterator<char>()));
 }
 
 bool isOnDrive(const std::string &folder, const std::string &drive)

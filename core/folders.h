@@ -16,14 +16,13 @@ std::vector<std::string> listSubfolders(const std::string &folder);
 std::string subfolderPath(const std::string &folder, const std::string &name);
 
 // The mounted volumes a person browses, each as its root path ("/", "/home",
-// "/media/usb"...), read from /proc/self/mounts (fallback /etc/mtab); no
-// pseudo filesystems. Always contains "/". Sorted.
+// "/media/usb"...), from /proc/self/mounts (fallback /etc/mtab). Sorted.
 std::vector<std::string> listDrives();
 
-// The mount points of a mount table's text (lines of "device mount-point
-// type options ..."), without pseudo filesystems; "/" always among them.
-// Sorted, each once.
-std::vector<std::string> drivesInMountTable(const std::string &table);
+// The same from a mount table's text (lines of "device mount-point type
+// options ..."): no pseudo or in-memory filesystems and no mount point that
+// is not a folder; "/" always among them. Sorted, each once.
+std::vector<std::string> listDrives(const std::string &mountTable);
 
 // The drive of `folder`: the entry of `drives` that is the longest path
 // prefix of it (component-wise, so "/home" is not the drive of "/homework");

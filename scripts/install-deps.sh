@@ -10,6 +10,8 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtes
 # A real window manager and pointer for the window checks on X.
 packages+=(openbox xdotool)
 
+# The manual pages are made with help2man; the Debian package is checked with lintian.
+packages+=(help2man lintian)
 # Tahoma's free stand-ins: fonts-wine for regular, DejaVu Sans Condensed for bold.
 packages+=(fonts-dejavu-core fonts-dejavu-extra)
 # With --fuzz: what scripts/fuzz.sh needs, clang and its sanitizer and libFuzzer runtimes.

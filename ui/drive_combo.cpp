@@ -8,10 +8,11 @@
 
 #include <algorithm>
 
-TDriveComboBox::TDriveComboBox(QWidget *parent) : QComboBox(parent)
+TDriveComboBox::TDriveComboBox(QWidget *parent) : TDriveComboBox(parent, core::listDrives()) {}
+
+TDriveComboBox::TDriveComboBox(QWidget *parent, const std::vector<std::string> &drives) : QComboBox(parent)
 {
     giveEntriesRoomForTheirText(this);
-    const std::vector<std::string> drives = core::listDrives();
     setDrives(drives);
     setDrive(core::driveOf(core::workingFolder(), drives));
     connect(this, &QComboBox::activated, this, [this](int index) {

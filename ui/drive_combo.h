@@ -10,7 +10,8 @@ class TDriveComboBox : public QComboBox {
     Q_OBJECT
 
 public:
-    explicit TDriveComboBox(QWidget *parent = nullptr);
+    explicit TDriveComboBox(QWidget *parent = nullptr);  // the system's drives
+    TDriveComboBox(QWidget *parent, const std::vector<std::string> &drives);
 
     // Lists these drives instead, keeping the selected one where it is still listed.
     void setDrives(const std::vector<std::string> &drives);

@@ -27,8 +27,12 @@ TEST(Folders, SubfoldersAreEveryFolderInCaseInsensitiveOrderWithNamesAsBytes)
     EXPECT_EQ(core::listSubfolders(scratch / "file"), Names{});
 }
 
-TEST(Folders, DrivesAreTheBrowsableMountPoints)
+TEST(Folders, DrivesAreTheBrowsableMountPointsThatAreFolders)
 {
+    ScratchFolder scratch;
+    for (const char *name : {"home", "My Disk", "STICK", "tmp"})
+        std::filesystem::create_directory(scratch / name);
+    writeBytes(scratch / "hosts", "");
     const std::string table =
         "proc /proc proc rw 0 0\n"
         "sysfs /sys sysfs rw 0 0\n"
@@ -36,14 +40,16 @@ TEST(Folders, DrivesAreTheBrowsableMountPoints)
         "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\n"
         "tmpfs /run tmpfs rw 0 0\n"
         "tmpfs /run/user/1000 tmpfs rw 0 0\n"
-        "/dev/sdb1 /run/media/ana/STICK vfat rw 0 0\n"
+        "tmpfs " + scratch / "tmp" + " tmpfs rw 0 0\n"
+        "/dev/sdb1 " + scratch / "STICK" + " vfat rw 0 0\n"
         "/dev/loop3 /snap/core/123 squashfs ro 0 0\n"
-        "/dev/sda2 /home ext4 rw 0 0\n"
-        "/dev/sda2 /home ext4 rw 0 0\n"
-        "/dev/sdc1 /media/ana/My\\040Disk vfat rw 0 0\n"
+        "/dev/sda2 " + scratch / "home" + " ext4 rw 0 0\n"
+        "/dev/sda2 " + scratch / "home" + " ext4 rw 0 0\n"
+        "/dev/sdc1 " + scratch / "My\\040Disk" + " vfat rw 0 0\n"
+        "/dev/sda2 " + scratch / "hosts" + " ext4 rw 0 0\n"
+        "/dev/sdd1 " + scratch / "gone" + " ext4 rw 0 0\n"
         "garbage\n";
-    EXPECT_EQ(core::drivesInMountTable(table),
-              (Names{"/", "/home", "/media/ana/My Disk", "/run/media/ana/STICK"}));
+    EXPECT_EQ(core::listDrives(table), (Names{"/", scratch / "My Disk", scratch / "STICK", scratch / "home"}));
 
     const Names drives = core::listDrives();
     EXPECT_NE(std::find(drives.begin(), drives.end(), "/"), drives.end());

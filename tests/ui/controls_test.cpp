@@ -5,6 +5,7 @@
 #include "folder_list.h"
 #include "folders.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -81,6 +82,24 @@ protected:
     QString rowText(int row) const { return list.model()->index(row, 0).data().toString(); }
     int chainLength() const { return rows() - 4; }  // while showing "emu"
 
+    // Where each row's drawing starts, in pixels from the list's left edge.
+    std::vector<int> drawnFrom()
+    {
+        const QImage shown = list.viewport()->grab().toImage();
+        const QRgb background = shown.pixel(shown.width() - 1, shown.height() - 1);
+        std::vector<int> starts;
+        for (int row = 0; row < rows(); ++row) {
+            const QRect rect = list.visualRect(list.model()->index(row, 0));
+            int start = rect.right();
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x < start; ++x)
+                    if (shown.pixel(x, y) != background)
+                        start = x;
+            starts.push_back(start);
+        }
+        return starts;
+    }
+
     ScratchFolder scratch;
     TDirectoryListBox list;
     std::vector<std::string> pressedAt;
@@ -96,6 +115,11 @@ TEST_F(FolderList, ShowsTheChainThenEverySubfolderAndOpensOnlyOnDoubleClick)
         subfolders << rowText(row);
     EXPECT_EQ(subfolders, QStringList({".wine", "alpha", "Beta", "cps3"}));
     EXPECT_EQ(list.visualRect(list.model()->index(chain, 0)).height(), 16);
+    // One step right per level down the chain; the subfolders are all one level.
+    list.clearSelection();
+    const std::vector<int> starts = drawnFrom();
+    for (int row = 1; row < rows(); ++row)
+        EXPECT_EQ(starts[row] - starts[row - 1], row <= chain ? 10 : 0) << "row " << row;
 
     // A click highlights only; the second press of a double click opens, then is reported.
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowPoint(chain + 3));
@@ -203,10 +227,16 @@ TEST_F(FolderList, AGoneWorkingFolderStartsAtTheRoot)
 
 TEST(DriveDropDown, StartsAtTheWorkingFolderAndReportsOnlyTheUsersChoice)
 {
-    TDriveComboBox drives;
-    const std::vector<std::string> listed = core::listDrives();
-    EXPECT_EQ(drives.count(), static_cast<int>(listed.size()));
-    EXPECT_EQ(drives.drive(), core::driveOf(core::workingFolder(), listed));
+    // The working folder is on a second volume.
+    ScratchFolder scratch;
+    std::filesystem::create_directories(scratch / "second/roms");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(scratch / "second/roms");
+    TDriveComboBox drives(nullptr, core::listDrives("/dev/sdb1 " + scratch / "second" + " ext4 rw 0 0\n"));
+    std::filesystem::current_path(before);
+    EXPECT_EQ(drives.count(), 2);
+    EXPECT_EQ(drives.drive(), scratch / "second");
+    EXPECT_EQ(drives.currentText(), QString::fromStdString(scratch / "second"));
 
     QSignalSpy changed(&drives, &TDriveComboBox::changed);
     drives.setDrives({"/", "/media/stick"});

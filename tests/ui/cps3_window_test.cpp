@@ -32,6 +32,25 @@ TEST_F(Cps3Window, OpenedAndSavedAtOnceWritesTheTemplateWithItsRomFolder)
     EXPECT_TRUE(errors.isEmpty());
 }
 
+// Each list away from its preset, picked by the text the user sees: line 43
+// reads "yes" and writes 1, line 44 "no" and 0.
+TEST_F(Cps3Window, EachListWritesTheEntryItShows)
+{
+    open();
+    std::vector<std::string> expected = core::ConfigTemplate::cps3().lines();
+    expected[9] = "Dir1=" + cps3.toStdString() + "/roms";
+    pick({{Form3->ComboBox1, 13, 13, "ForceSync=1"},
+          {Form3->ComboBox2, 15, 14, "SoftwareVertexProcessing=0"},
+          {Form3->ComboBox3, 43, 15, "ForceManaged=1"},
+          {Form3->ComboBox4, 44, 17, "FilterTilemaps=0"}},
+         expected);
+    choose(Form3->ComboBox5, 3);
+    expected[18] = "FullScreenWidth=1152";
+    expected[19] = "FullScreenHeight=864";
+    click(Form3->Button2);
+    EXPECT_EQ(written(cps3), expected);
+}
+
 TEST_F(Cps3Window, WidthAndHeightListsChooseTheirPartner)
 {
     open();

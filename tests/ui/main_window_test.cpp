@@ -246,10 +246,13 @@ TEST_F(DragStrip, DraggingOnTheTitleLabelMovesTheWindow)
     const QPoint before = Form1->pos();
     drag(Form1->Label10, QPoint(100, 15), QPoint(30, 20));
     EXPECT_EQ(Form1->pos(), before + QPoint(30, 20));
+    // The strip runs the window's whole width, past its height (322).
+    drag(Form1->Image1, QPoint(480, 15), QPoint(-50, 10));
+    EXPECT_EQ(Form1->pos(), before + QPoint(-20, 30));
     // The drag ended with the release: a later drag on a control below the
     // strip leaves the window where it is.
     drag(Form1->Label4, QPoint(110, 74), QPoint(40, 40));
-    EXPECT_EQ(Form1->pos(), before + QPoint(30, 20));
+    EXPECT_EQ(Form1->pos(), before + QPoint(-20, 30));
 }
 
 TEST_F(DragStrip, PressesOnAnOpenDropDownListOverTheStripDoNotMoveTheWindow)

@@ -36,6 +36,25 @@ TEST_F(Model2Window, OpenedAndSavedAtOnceWritesThePresets)
     EXPECT_TRUE(errors.isEmpty());
 }
 
+// Neighbouring lists write different values, so two lists swapped show.
+TEST_F(Model2Window, EachListWritesTheEntryItShows)
+{
+    open();
+    std::vector<std::string> expected = core::ConfigTemplate::model2().lines();
+    expected[8] = "Dir1=" + model2.toStdString() + "/roms";
+    pick({{Form4->ComboBox1, 24, 12, "Geometrizer=1"},
+          {Form4->ComboBox2, 26, 13, "SoftwareVertexProcessing=0"},
+          {Form4->ComboBox3, 30, 15, "Wireframe=1"},
+          {Form4->ComboBox4, 32, 16, "FakeGouraud=0"},
+          {Form4->ComboBox5, 43, 19, "FilterTilemaps=1"},
+          {Form4->ComboBox6, 44, 20, "ForceManaged=0"},
+          {Form4->ComboBox7, 43, 26, "AutoMip=1"},
+          {Form4->ComboBox8, 44, 27, "MeshTransparency=0"}},
+         expected);
+    click(Form4->Button2);
+    EXPECT_EQ(written(model2), expected);
+}
+
 TEST_F(Model2Window, FilteringButtonsSetTheModeAtOnce)
 {
     open();

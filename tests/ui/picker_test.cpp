@@ -113,9 +113,10 @@ TEST_F(Picker, ChangingTheDriveAloneAssignsNothing)
     EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
 }
 
-TEST_F(Picker, HidingAndShowingAgainKeepsItsFolder)
+TEST_F(Picker, HidingAndShowingAgainKeepsItsFolderAndPlace)
 {
     start();
+    Form2->move(30, 40);
     openInList("model2");
     click(Form2->Button1);
     EXPECT_FALSE(Form2->isVisible());
@@ -124,6 +125,7 @@ TEST_F(Picker, HidingAndShowingAgainKeepsItsFolder)
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_TRUE(Form1->isVisible());
     click(Form1->Image2);
+    EXPECT_EQ(Form2->pos(), QPoint(30, 40));
     EXPECT_EQ(Form2->DirectoryListBox1->directory(), toBytes(model2));
     EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
     EXPECT_TRUE(errors.isEmpty());

@@ -63,6 +63,24 @@ protected:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, entry);
     }
 
+    // Picks in each list the entry showing that language line, as a user
+    // picks by what is shown, and puts the line it should write into `file`.
+    struct Pick {
+        QComboBox *list;
+        int languageLine;
+        std::size_t fileLine;
+        std::string written;
+    };
+    static void pick(const std::vector<Pick> &picks, std::vector<std::string> &file)
+    {
+        for (const Pick &p : picks) {
+            const int entry = p.list->findText(QStringLiteral("line %1").arg(p.languageLine));
+            ASSERT_GE(entry, 0) << p.written;
+            choose(p.list, entry);
+            file.at(p.fileLine) = p.written;
+        }
+    }
+
     // The lines of the "EMULATOR.INI" written into `folder`, each having
     // ended in CR LF.
     std::vector<std::string> written(const QString &folder) const
