@@ -6,7 +6,7 @@
 
 using namespace wintest;
 
-TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahoma)
+TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahomaWithinItsPlaces)
 {
     start();
     RECT frame;
@@ -44,6 +44,12 @@ TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahoma)
     DeleteDC(memory);
     DeleteObject(picture);
     ReleaseDC(nullptr, screen);
+    // A long folder stops before the folder and close symbols; the tooltip shows it whole.
+    const std::string folder = "C:\\" + std::string(70, 'W');  // a tip gives back 80 bytes at most
+    Form1->Label6.setText(folder);
+    const RECT &place = Form1->Label6.impl().bounds;
+    EXPECT_EQ(place.right - place.left, Form1->layout().control("Label6").maxWidth);
+    EXPECT_EQ(tip(Form1->Label6), folder);
 }
 
 TEST_F(WindowsRun, TheStripDragsTheWindowAndAControlBelowItDoesNot)

@@ -80,11 +80,9 @@ struct LabelImpl : Control::Impl {
         fit();
     }
 
-    // A self-sizing label takes the size of its text.
-    void fit()
+    // The text's size in the label's font.
+    SIZE textSize() const
     {
-        if (!layout.autoSize)
-            return;
         const HDC dc = measuringDC();
         const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
         RECT size{0, 0, 0, 0};
@@ -92,8 +90,18 @@ struct LabelImpl : Control::Impl {
         TEXTMETRICA metrics;
         GetTextMetricsA(dc, &metrics);
         SelectObject(dc, previous);
-        bounds.right = bounds.left + size.right;
-        bounds.bottom = bounds.top + std::max<LONG>(size.bottom, metrics.tmHeight);
+        return {size.right, std::max<LONG>(size.bottom, metrics.tmHeight)};
+    }
+
+    // A self-sizing label takes the size of its text, up to its widest.
+    void fit()
+    {
+        const SIZE size = textSize();
+        if (layout.autoSize) {
+            bounds.right = bounds.left + (layout.maxWidth > 0 ? std::min<LONG>(size.cx, layout.maxWidth) : size.cx);
+            bounds.bottom = bounds.top + size.cy;
+        }
+        shortened = size.cx > bounds.right - bounds.left;
     }
 
     void setText(const std::string &newText)
@@ -104,18 +112,7 @@ struct LabelImpl : Control::Impl {
         text = newText;
         fit();
         invalidate();
-        // A text too long for its place is shortened; the tooltip shows it whole.
-        form.setTip(*this, !layout.autoSize && textWidth() > bounds.right - bounds.left ? text : std::string());
-    }
-
-    int textWidth() const
-    {
-        const HDC dc = measuringDC();
-        const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
-        SIZE size{};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        SelectObject(dc, previous);
-        return size.cx;
+        form.setTip(*this, shortened ? text : std::string());
     }
 
     void paint(HDC dc) const override
@@ -125,9 +122,10 @@ struct LabelImpl : Control::Impl {
         const core::Colour &c = layout.colour;
         SetTextColor(dc, enabled ? RGB(c.red, c.green, c.blue) : RGB(128, 128, 128));
         RECT place = bounds;
-        // A fixed place too small for a folder shortens it in the middle.
+        // A text too long for its place is shortened in the middle (a
+        // folder keeps its drive and its last name); the tooltip shows it whole.
         const UINT format = kLabelFormat | (layout.centred ? DT_CENTER : 0)
-                            | (layout.autoSize ? 0 : DT_SINGLELINE | DT_PATH_ELLIPSIS);
+                            | (shortened || !layout.autoSize ? DT_SINGLELINE | DT_PATH_ELLIPSIS : 0);
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place, format);
         SelectObject(dc, previous);
     }
@@ -140,6 +138,7 @@ struct LabelImpl : Control::Impl {
     }
 
     std::string text;
+    bool shortened = false;
 };
 
 struct ImageImpl : Control::Impl {
