@@ -167,34 +167,45 @@ struct ImageImpl : Control::Impl {
     }
 };
 
+// Covers a rectangle with a colour at an opacity of 255, so that what lies
+// under it shows darkened or lightened.
+void blend(HDC dc, const RECT &place, COLORREF colour, BYTE opacity)
+{
+    const HDC source = CreateCompatibleDC(dc);
+    const HBITMAP dot = CreateCompatibleBitmap(dc, 1, 1);
+    const HGDIOBJ previous = SelectObject(source, dot);
+    SetPixel(source, 0, 0, colour);
+    const BLENDFUNCTION how{AC_SRC_OVER, 0, opacity, 0};
+    GdiAlphaBlend(dc, place.left, place.top, place.right - place.left, place.bottom - place.top, source, 0, 0, 1, 1,
+                  how);
+    SelectObject(source, previous);
+    DeleteObject(dot);
+    DeleteDC(source);
+}
+
 // Lowered: the light falls from the top left, so top and left are in shadow.
+// No colours of its own: the edges darken or lighten the art under them.
 struct BevelImpl : Control::Impl {
     using Impl::Impl;
 
     void paint(HDC dc) const override
     {
-        const HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-        const HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-        const HGDIOBJ previous = SelectObject(dc, shadow);
-        const int left = bounds.left, top = bounds.top, right = bounds.right - 1, bottom = bounds.bottom - 1;
-        auto line = [dc](int x0, int y0, int x1, int y1) {
-            MoveToEx(dc, x0, y0, nullptr);
-            LineTo(dc, x1, y1);
+        const auto shade = [dc](LONG left, LONG top, LONG right, LONG bottom) {
+            blend(dc, {left, top, right, bottom}, RGB(0, 0, 0), 128);
         };
+        const auto light = [dc](LONG left, LONG top, LONG right, LONG bottom) {
+            blend(dc, {left, top, right, bottom}, RGB(255, 255, 255), 96);
+        };
+        const RECT &b = bounds;
         if (layout.bottomLineOnly) {
-            line(left, bottom - 1, right + 1, bottom - 1);
-            SelectObject(dc, light);
-            line(left, bottom, right + 1, bottom);
+            shade(b.left, b.bottom - 2, b.right, b.bottom - 1);
+            light(b.left, b.bottom - 1, b.right, b.bottom);
         } else {
-            line(left, top, right + 1, top);
-            line(left, top, left, bottom + 1);
-            SelectObject(dc, light);
-            line(right, top, right, bottom + 1);
-            line(left, bottom, right + 1, bottom);
+            shade(b.left, b.top, b.right, b.top + 1);
+            shade(b.left, b.top + 1, b.left + 1, b.bottom);
+            light(b.right - 1, b.top + 1, b.right, b.bottom);
+            light(b.left + 1, b.bottom - 1, b.right - 1, b.bottom);
         }
-        SelectObject(dc, previous);
-        DeleteObject(shadow);
-        DeleteObject(light);
     }
 };
 
