@@ -1,6 +1,6 @@
 // dravomel-register: gives the current user a stored key whose program
 // folder is one of the installed language folders, unless one is set.
-//   dravomel-register [--lang fr|en] [--folder DIR]
+//   dravomel-register [--lang fr|en] [--folder DIR] | --help | --version
 #include "errors.h"
 #include "program_folder.h"
 #include "settings_hive.h"
@@ -31,9 +31,26 @@ std::string languageFolder(const std::string &lang)
     return ::realpath(folder.c_str(), resolved) ? std::string(resolved) : folder;
 }
 
+// Also the source of its manual page (help2man), so every option is listed here.
+const char kHelp[] = R"(Usage: dravomel-register [--lang fr|en] [--folder DIR]
+
+Gives the current user a stored key whose program folder is an installed
+language folder, so that the first start of dravomel shows its texts; the
+menu entry runs it before dravomel. A program folder already stored is never
+changed.
+
+  --lang fr|en    the installed French (the default) or English folder
+  --folder DIR    DIR instead of an installed language folder
+  --help          show this help and exit
+  --version       show the version and exit
+
+Exit status: 0 the key was written or was already set; 1 the stored settings
+could not be opened or written; 2 bad input.
+)";
+
 int usage()
 {
-    std::fprintf(stderr, "usage: dravomel-register [--lang fr|en] [--folder DIR]\n");
+    std::fprintf(stderr, "usage: dravomel-register [--lang fr|en] [--folder DIR]; see --help\n");
     return 2;
 }
 
@@ -41,6 +58,14 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("dravomel-register " DRAVOMEL_VERSION);
+        return 0;
+    }
     std::string folder = languageFolder("fr");
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;

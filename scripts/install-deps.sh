@@ -8,6 +8,8 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtes
           fonts-wine xvfb xauth x11-utils imagemagick
           desktop-file-utils appstream weston qt6-wayland)
 
+# The manual pages are made with help2man; the Debian package is checked with lintian.
+packages+=(help2man lintian)
 # Tahoma's free stand-ins: fonts-wine for regular, DejaVu Sans Condensed for bold.
 packages+=(fonts-dejavu-core fonts-dejavu-extra)
 # With --fuzz: what scripts/fuzz.sh needs, clang and its sanitizer and libFuzzer runtimes.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what a desktop user
 # gets: the programs, both language files, a valid menu entry and software
-# description, the icons; then that dravomel-register gives a new user a
-# working key and leaves an existing one alone.
+# description, the icons, the manual pages; then that dravomel-register gives
+# a new user a working key and leaves an existing one alone.
 set -euo pipefail
 build="$1"
 scratch=$(mktemp -d)
@@ -27,6 +27,14 @@ for size in 16 32 48 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/dravomel.png"
     [ -f "$icon" ] || fail "$icon missing"
     [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "$icon is not ${size}x${size}"
+done
+
+# Each manual page names every option its program's --help lists.
+for program in dravomel dravomel-register; do
+    page=$(man --no-hyphenation -l "$prefix/share/man/man1/$program.1.gz") || fail "no manual page for $program"
+    for option in $("$prefix/bin/$program" --help | grep -o -- '--[a-z-]*[a-z]'); do
+        grep -qF -- "$option" <<<"$page" || fail "$option is in $program --help but not in its manual page"
+    done
 done
 
 # A new user: the key is made and points at the installed French folder.
