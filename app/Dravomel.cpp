@@ -1,22 +1,16 @@
 // Dravomel: writes the configuration file of a CPS3 or Model 2 emulator.
 #include "Unit1.h"
 #include "application.h"
-#include "command_line.h"
+#include "console_command.h"
 
 #include <QApplication>
-
-#include <iostream>
 
 int main(int argc, char **argv)
 {
     // Any argument makes it a command-line run, which needs no display, so
     // it is done before the GUI application exists.
-    if (argc > 1) {
-        const core::CommandResult result = core::runCommandLine({argv + 1, argv + argc});
-        std::cout << result.out << std::flush;
-        std::cerr << result.err << std::flush;
-        return result.status;
-    }
+    if (argc > 1)
+        return runConsoleCommand(argc, argv);
 
     QApplication app(argc, argv);
     initApplication(app);

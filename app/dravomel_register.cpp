@@ -2,6 +2,7 @@
 // folder is one of the installed language folders, unless one is set.
 //   dravomel-register [--lang fr|en] [--folder DIR] | --help | --version
 #include "errors.h"
+#include "paths.h"
 #include "program_folder.h"
 #include "settings_hive.h"
 
@@ -9,8 +10,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 // Where the language folders are installed, seen from the program's own
 // folder, so that the package works wherever its prefix is.
@@ -20,6 +27,19 @@
 
 namespace {
 
+#ifdef _WIN32
+std::string languageFolder(const std::string &lang)
+{
+    char self[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string bin = n > 0 && n < MAX_PATH ? std::string(self, n) : std::string(".\\x");
+    bin.erase(bin.rfind('\\'));
+    const std::string folder = bin + "\\" DRAVOMEL_LANGUAGE_ROOT_FROM_BIN "\\" + lang;
+    char resolved[MAX_PATH];
+    const DWORD m = GetFullPathNameA(folder.c_str(), MAX_PATH, resolved, nullptr);
+    return m > 0 && m < MAX_PATH ? std::string(resolved, m) : folder;
+}
+#else
 std::string languageFolder(const std::string &lang)
 {
     char self[PATH_MAX];
@@ -30,22 +50,25 @@ std::string languageFolder(const std::string &lang)
     char resolved[PATH_MAX];
     return ::realpath(folder.c_str(), resolved) ? std::string(resolved) : folder;
 }
+#endif
 
 // Also the source of its manual page (help2man), so every option is listed here.
 const char kHelp[] = R"(Usage: dravomel-register [--lang fr|en] [--folder DIR]
 
 Gives the current user a stored key whose program folder is an installed
-language folder, so that the first start of dravomel shows its texts; the
-menu entry runs it before dravomel. A program folder already stored is never
-changed.
+language folder, so that the first start of dravomel shows its texts: the
+Linux menu entry and the first start of the Windows portable folder run it
+before dravomel. A program folder already stored is never changed.
 
   --lang fr|en    the installed French (the default) or English folder
-  --folder DIR    DIR instead of an installed language folder
+  --folder DIR    DIR instead of an installed language folder; it must hold
+                  a LNGFILE
   --help          show this help and exit
   --version       show the version and exit
 
 Exit status: 0 the key was written or was already set; 1 the stored settings
-could not be opened or written; 2 bad input.
+could not be opened or written; 2 bad input (an unknown option or language, a
+folder without LNGFILE), and nothing was stored.
 )";
 
 int usage()
@@ -81,6 +104,14 @@ int main(int argc, char **argv)
         } else {
             return usage();
         }
+    }
+
+    // A program folder without a language file would show a window without
+    // texts; better to say so now than store it.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(core::inFolder(folder, "LNGFILE"), error)) {
+        std::fprintf(stderr, "dravomel-register: %s holds no LNGFILE; nothing stored\n", folder.c_str());
+        return 2;
     }
 
     try {
