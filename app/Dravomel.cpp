@@ -1,9 +1,7 @@
 // Dravomel: writes the configuration file of a CPS3 or Model 2 emulator.
-#include "Unit1.h"
 #include "application.h"
 #include "console_command.h"
-
-#include <QApplication>
+#include "layer/application.h"
 
 int main(int argc, char **argv)
 {
@@ -12,10 +10,9 @@ int main(int argc, char **argv)
     if (argc > 1)
         return runConsoleCommand(argc, argv);
 
-    QApplication app(argc, argv);
-    initApplication(app);
+    ui::Application app(argc, argv, "Dravomel");
     startForms();
-    const int result = app.exec();
+    const int result = app.run();
     destroyForms();
     return result;
 }

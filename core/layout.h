@@ -91,7 +91,7 @@ public:
 const FormLayout &formLayout(const std::string &name);
 
 // Reads one layout from its text (the format is described in
-// resources/forms/README); throws LayoutError naming the line.
+// resources/forms/README.md); throws LayoutError naming the line.
 FormLayout parseLayout(const std::string &text);
 
 } // namespace core

@@ -55,3 +55,31 @@ XDG_CONFIG_HOME="$home" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
     "$PWD/build-bench/app/dravomel" "$PWD/build-bench/benchmarks/bare_window"
 echo
 build-bench/benchmarks/dravomel_bench
+
+# The Windows program under Wine, to its first painted main window, against
+# a bare Win32 program showing one frameless 512 x 322 window with one label,
+# both x86_64 and started the same way, with one wineserver kept running.
+echo
+cmake -S . -B build-bench-win64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake \
+      -DDRAVOMEL_BUILD_TESTS=OFF -DDRAVOMEL_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build build-bench-win64 --parallel "$(nproc)" --target dravomel bare_window >/dev/null
+wine64=/usr/lib/wine/wine64
+export WINEPREFIX=$home/wine WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+"$wine64" wineboot --init >/dev/null 2>&1
+cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+for exe in Dravomel.exe bare_window.exe; do
+    # No window manager here: Wine would wait for one at every window.
+    "$wine64" reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
+done
+"$wine64" reg add 'HKCU\Software\Dravomel' /v DMpath /d "$("$wine64" winepath -w "$PWD/resources/lang/fr" 2>/dev/null)" /f \
+    >/dev/null 2>&1
+wineserver -w
+for exe in build-bench-win64/app/Dravomel.exe build-bench-win64/benchmarks/bare_window.exe; do
+    printf '#!/bin/sh\nexec %s %s\n' "$wine64" "$PWD/$exe" >"$home/$(basename "$exe")"
+    chmod +x "$home/$(basename "$exe")"
+done
+xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" sh -c \
+    'wineserver -p; "$0" --runs "$1" "$2" "$3"; status=$?; wineserver -k; exit $status' \
+    build-bench/benchmarks/first_frame "$runs" "$home/Dravomel.exe" "$home/bare_window.exe"

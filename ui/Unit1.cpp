@@ -4,28 +4,22 @@
 #include "Unit3.h"
 #include "Unit4.h"
 #include "captions.h"
-#include "handler_guard.h"
+#include "drag_strip.h"
 #include "paths.h"
-#include "skinned_window.h"
 #include "stored_settings.h"
-#include "text.h"
-
-#include <QCloseEvent>
-#include <QCoreApplication>
 
 TForm1 *Form1 = nullptr;
 
-TForm1::TForm1(QWidget *parent) : QWidget(parent)
+TForm1::TForm1() : ui::Form("TForm1")
 {
-    setupUi(this);
-    new SkinnedWindow(this, Image1, 240.0 / 255.0);  // owned by the window
-
-    connect(Image4, &TImage::clicked, this, guarded([this] { Image4Click(); }));
-    connect(Label1, &TLabel::clicked, this, guarded([this] { Label1Click(); }));
-    connect(Image5, &TImage::clicked, this, guarded([this] { Image5Click(); }));
-    connect(Label3, &TLabel::clicked, this, guarded([this] { Label3Click(); }));
-    connect(Image2, &TImage::clicked, this, guarded([this] { Image2Click(); }));
-    connect(Image3, &TImage::clicked, this, guarded([this] { Image3Click(); }));
+    Image4.onClick = [this] { Image4Click(); };
+    Label1.onClick = [this] { Label1Click(); };
+    Image5.onClick = [this] { Image5Click(); };
+    Label3.onClick = [this] { Label3Click(); };
+    Image2.onClick = [this] { Image2Click(); };
+    Image3.onClick = [this] { Image3Click(); };
+    onClose = [this] { FormClose(); };
+    onHitTest = [this](int x, int y, ui::HitTest answer) { return WMNCHitTest(*this, x, y, answer); };
 }
 
 void TForm1::FormCreate()
@@ -35,28 +29,18 @@ void TForm1::FormCreate()
     if (!key)
         return;  // no key yet: every text keeps its placeholder
 
-    Label10->setText(toText(key->readString(core::kProgramFolderValue)));
-    Label6->setText(toText(key->readString(core::kCps3FolderValue)));
-    Label7->setText(toText(key->readString(core::kModel2FolderValue)));
+    Label10.setText(key->readString(core::kProgramFolderValue));
+    Label6.setText(key->readString(core::kCps3FolderValue));
+    Label7.setText(key->readString(core::kModel2FolderValue));
 
-    ListBox1.load(core::inFolder(toBytes(Label10->text()), "LNGFILE"));
-
-    applyCaptions(this, ListBox1);
+    ListBox1.load(core::inFolder(Label10.text(), "LNGFILE"));
+    applyCaptions(*this, ListBox1);
 }
 
 void TForm1::FormClose()
 {
     const std::unique_ptr<core::SettingsHive> hive = core::currentUserHive();
-    core::storeEmulatorFolders(*hive, toBytes(Label6->text()), toBytes(Label7->text()));
-}
-
-void TForm1::closeEvent(QCloseEvent *event)
-{
-    runGuarded([this] { FormClose(); });
-    // The program ends even when the folders could not be stored: the error
-    // has been shown, and refusing to quit would trap the user.
-    event->accept();
-    QCoreApplication::quit();
+    core::storeEmulatorFolders(*hive, Label6.text(), Label7.text());
 }
 
 void TForm1::Image4Click()
@@ -82,17 +66,10 @@ void TForm1::Label3Click()
 void TForm1::Image2Click()
 {
     Form2->show();
-    applyCaptions(Form2, ListBox1);
+    applyCaptions(*Form2, ListBox1);
 }
 
 void TForm1::Image3Click()
 {
     close();
 }
-
-#ifdef Q_OS_WIN
-bool TForm1::nativeEvent(const QByteArray &, void *message, qintptr *result)
-{
-    return WMNCHitTest(this, message, result);
-}
-#endif

@@ -3,16 +3,26 @@
 // language table and the emulator folders for the whole run, and leads to
 // the folder picker and the two settings windows.
 #include "language_table.h"
-#include "ui_Unit1.h"
+#include "layer/controls.h"
 
-#include <QWidget>
-
-class TForm1 : public QWidget, public Ui::TForm1 {
-    Q_OBJECT
-
+class TForm1 : public ui::Form {
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    TForm1();
 
+    ui::Image Image1{*this, "Image1"};
+    ui::Image Image4{*this, "Image4"};
+    ui::Image Image5{*this, "Image5"};
+    ui::Image Image2{*this, "Image2"};
+    ui::Image Image3{*this, "Image3"};
+    ui::Label Label10{*this, "Label10"};
+    ui::Label Label1{*this, "Label1"};
+    ui::Label Label4{*this, "Label4"};
+    ui::Label Label8{*this, "Label8"};
+    ui::Label Label6{*this, "Label6"};
+    ui::Label Label3{*this, "Label3"};
+    ui::Label Label5{*this, "Label5"};
+    ui::Label Label9{*this, "Label9"};
+    ui::Label Label7{*this, "Label7"};
     // The language table, loaded once at start; never shown.
     core::LanguageTable ListBox1;
 
@@ -24,12 +34,6 @@ public:
     void Label3Click();
     void Image2Click();
     void Image3Click();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-#ifdef Q_OS_WIN
-    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
-#endif
 };
 
 extern TForm1 *Form1;

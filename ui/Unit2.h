@@ -1,26 +1,22 @@
 #pragma once
 // The emulator folder picker: an ordinary framed dialog that hands folders
 // to the main window.
-#include "ui_Unit2.h"
+#include "layer/controls.h"
 
-#include <QWidget>
-
-class TForm2 : public QWidget, public Ui::TForm2 {
-    Q_OBJECT
-
+class TForm2 : public ui::Form {
 public:
-    explicit TForm2(QWidget *parent = nullptr);
+    TForm2();
+
+    ui::DirectoryListBox DirectoryListBox1{*this, "DirectoryListBox1"};
+    ui::DriveComboBox DriveComboBox1{*this, "DriveComboBox1"};
+    ui::BitBtn BitBtn1{*this, "BitBtn1"};
+    ui::BitBtn BitBtn2{*this, "BitBtn2"};
+    ui::Button Button1{*this, "Button1"};
 
     void BitBtn1Click();
     void BitBtn2Click();
     void DriveComboBox1Change();
     void Button1Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    bool centred_ = false;
 };
 
 extern TForm2 *Form2;

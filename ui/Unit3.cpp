@@ -1,34 +1,37 @@
 #include "Unit3.h"
 
 #include "Unit1.h"
-#include "captions.h"
 #include "config_writer.h"
-#include "handler_guard.h"
 #include "presets.h"
-#include "text.h"
 
 TForm3 *Form3 = nullptr;
 
-TForm3::TForm3(QWidget *parent) : SettingsWindow(parent)
-{
-    setupUi(this);
-    setUpShared({Image1, Label2, DirectoryListBox1, DriveComboBox1, Button1, Button2});
+namespace {
 
-    connect(ComboBox5, &TComboBox::changed, this, guarded([this] { ComboBox5Change(); }));
-    connect(ComboBox6, &TComboBox::changed, this, guarded([this] { ComboBox6Change(); }));
+using core::Cps3Choices;
+const ChoiceList<TForm3, Cps3Choices> kChoiceLists[] = {
+    {&TForm3::ComboBox1, &Cps3Choices::forceSync},
+    {&TForm3::ComboBox2, &Cps3Choices::softwareVertexProcessing},
+    {&TForm3::ComboBox3, &Cps3Choices::forceManaged},
+    {&TForm3::ComboBox4, &Cps3Choices::filterTilemaps},
+};
+
+} // namespace
+
+TForm3::TForm3() : SettingsWindow("TForm3")
+{
+    ComboBox5.onChange = [this] { ComboBox5Change(); };
+    ComboBox6.onChange = [this] { ComboBox6Change(); };
 }
 
 void TForm3::OpenFromMainWindow()
 {
-    const core::Cps3Choices presets = core::cps3Presets(toBytes(Form1->Label6->text()));
-    replaceMainWindow(toText(presets.romFolder));
+    const core::Cps3Choices presets = core::cps3Presets(Form1->Label6.text());
+    replaceMainWindow(presets.romFolder);
 
-    applyCaptions(this, Form1->ListBox1);
     // The resolution lists keep their layout state.
-    ComboBox1->setItemIndex(presets.forceSync);
-    ComboBox2->setItemIndex(presets.softwareVertexProcessing);
-    ComboBox3->setItemIndex(presets.forceManaged);
-    ComboBox4->setItemIndex(presets.filterTilemaps);
+    for (const auto &c : kChoiceLists)
+        (this->*c.list).setItemIndex(presets.*c.choice);
 }
 
 // Widths and heights pair up by entry number; a size that is no entry
@@ -36,23 +39,21 @@ void TForm3::OpenFromMainWindow()
 // so the partner's handler does not answer back.
 void TForm3::ComboBox5Change()
 {
-    ComboBox6->setItemIndex(ComboBox5->itemIndex());
+    ComboBox6.setItemIndex(ComboBox5.itemIndex());
 }
 
 void TForm3::ComboBox6Change()
 {
-    ComboBox5->setItemIndex(ComboBox6->itemIndex());
+    ComboBox5.setItemIndex(ComboBox6.itemIndex());
 }
 
 void TForm3::writeConfiguration()
 {
     core::Cps3Choices choices;
-    choices.romFolder = toBytes(Label2->text());
-    choices.forceSync = ComboBox1->itemIndex();
-    choices.softwareVertexProcessing = ComboBox2->itemIndex();
-    choices.forceManaged = ComboBox3->itemIndex();
-    choices.filterTilemaps = ComboBox4->itemIndex();
-    choices.fullScreenWidth = toBytes(ComboBox5->currentText());
-    choices.fullScreenHeight = toBytes(ComboBox6->currentText());
-    core::writeCps3Configuration(ListBox1, choices, toBytes(Form1->Label6->text()), writeChunk);
+    choices.romFolder = Label2.text();
+    for (const auto &c : kChoiceLists)
+        choices.*c.choice = (this->*c.list).itemIndex();
+    choices.fullScreenWidth = ComboBox5.text();
+    choices.fullScreenHeight = ComboBox6.text();
+    core::writeCps3Configuration(ListBox1, choices, Form1->Label6.text(), writeChunk);
 }

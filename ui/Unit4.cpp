@@ -1,38 +1,41 @@
 #include "Unit4.h"
 
 #include "Unit1.h"
-#include "captions.h"
-#include "handler_guard.h"
 #include "presets.h"
-#include "text.h"
 
 TForm4 *Form4 = nullptr;
 
-TForm4::TForm4(QWidget *parent) : SettingsWindow(parent)
-{
-    setupUi(this);
-    setUpShared({Image1, Label2, DirectoryListBox1, DriveComboBox1, Button1, Button2});
+namespace {
 
-    connect(Button3, &QPushButton::clicked, this, guarded([this] { Button3Click(); }));
-    connect(Button4, &QPushButton::clicked, this, guarded([this] { Button4Click(); }));
-    connect(Button5, &QPushButton::clicked, this, guarded([this] { Button5Click(); }));
+using core::Model2Choices;
+const ChoiceList<TForm4, Model2Choices> kChoiceLists[] = {
+    {&TForm4::ComboBox1, &Model2Choices::geometrizer},
+    {&TForm4::ComboBox2, &Model2Choices::softwareVertexProcessing},
+    {&TForm4::ComboBox3, &Model2Choices::wireframe},
+    {&TForm4::ComboBox4, &Model2Choices::fakeGouraud},
+    {&TForm4::ComboBox5, &Model2Choices::filterTilemaps},
+    {&TForm4::ComboBox6, &Model2Choices::forceManaged},
+    {&TForm4::ComboBox7, &Model2Choices::autoMip},
+    {&TForm4::ComboBox8, &Model2Choices::meshTransparency},
+};
+
+} // namespace
+
+TForm4::TForm4() : SettingsWindow("TForm4")
+{
+    Button3.onClick = [this] { Button3Click(); };
+    Button4.onClick = [this] { Button4Click(); };
+    Button5.onClick = [this] { Button5Click(); };
 }
 
 void TForm4::OpenFromMainWindow()
 {
-    const core::Model2Choices presets = core::model2Presets(toBytes(Form1->Label7->text()));
-    replaceMainWindow(toText(presets.romFolder));
+    const core::Model2Choices presets = core::model2Presets(Form1->Label7.text());
+    replaceMainWindow(presets.romFolder);
 
-    applyCaptions(this, Form1->ListBox1);
     // The filtering mode is left as it is: the template holds it.
-    ComboBox1->setItemIndex(presets.geometrizer);
-    ComboBox2->setItemIndex(presets.softwareVertexProcessing);
-    ComboBox3->setItemIndex(presets.wireframe);
-    ComboBox4->setItemIndex(presets.fakeGouraud);
-    ComboBox5->setItemIndex(presets.filterTilemaps);
-    ComboBox6->setItemIndex(presets.forceManaged);
-    ComboBox7->setItemIndex(presets.autoMip);
-    ComboBox8->setItemIndex(presets.meshTransparency);
+    for (const auto &c : kChoiceLists)
+        (this->*c.list).setItemIndex(presets.*c.choice);
 }
 
 // The mode lives in the template and in which button is disabled: the
@@ -41,15 +44,15 @@ void TForm4::setFilteringMode(core::FilteringMode mode)
 {
     using core::FilteringMode;
     core::setFilteringMode(ListBox1, mode);
-    Button3->setEnabled(mode != FilteringMode::None);
-    Button4->setEnabled(mode != FilteringMode::Bilinear);
-    Button5->setEnabled(mode != FilteringMode::Trilinear);
+    Button3.setEnabled(mode != FilteringMode::None);
+    Button4.setEnabled(mode != FilteringMode::Bilinear);
+    Button5.setEnabled(mode != FilteringMode::Trilinear);
 
     const std::optional<int> held = core::heldTileMapFilter(mode);
-    Label9->setEnabled(!held);
+    Label9.setEnabled(!held);
     if (held)
-        ComboBox5->setItemIndex(*held);
-    ComboBox5->setEnabled(!held);
+        ComboBox5.setItemIndex(*held);
+    ComboBox5.setEnabled(!held);
 }
 
 void TForm4::Button3Click()
@@ -70,14 +73,8 @@ void TForm4::Button5Click()
 void TForm4::writeConfiguration()
 {
     core::Model2Choices choices;
-    choices.romFolder = toBytes(Label2->text());
-    choices.geometrizer = ComboBox1->itemIndex();
-    choices.softwareVertexProcessing = ComboBox2->itemIndex();
-    choices.wireframe = ComboBox3->itemIndex();
-    choices.fakeGouraud = ComboBox4->itemIndex();
-    choices.filterTilemaps = ComboBox5->itemIndex();
-    choices.forceManaged = ComboBox6->itemIndex();
-    choices.autoMip = ComboBox7->itemIndex();
-    choices.meshTransparency = ComboBox8->itemIndex();
-    core::writeModel2Configuration(ListBox1, choices, toBytes(Form1->Label7->text()), writeChunk);
+    choices.romFolder = Label2.text();
+    for (const auto &c : kChoiceLists)
+        choices.*c.choice = (this->*c.list).itemIndex();
+    core::writeModel2Configuration(ListBox1, choices, Form1->Label7.text(), writeChunk);
 }

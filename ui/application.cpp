@@ -4,81 +4,10 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
-#include "components.h"
 #include "handler_guard.h"
-
-#include <QApplication>
-#include <QFile>
-#include <QFontDatabase>
-#include <QIcon>
-#include <QPixmap>
-#include <QPointer>
-#include <QTimer>
-#include <QtEndian>
+#include "layer/application.h"
 
 namespace {
-
-// A copy of a TrueType font whose name table names only `family` and
-// `style`, so that Qt files it under that family. Empty if it has no name
-// table.
-QByteArray renamedFont(QByteArray font, const QString &family, const QString &style)
-{
-    const QList<std::pair<quint16, QString>> names = {
-        {1, family}, {2, style}, {4, family + ' ' + style}, {6, family + '-' + style}};
-    QByteArray table(6 + 12 * names.size(), '\0');
-    auto put16 = [](QByteArray &bytes, qsizetype at, quint16 value) {
-        qToBigEndian(value, bytes.data() + at);
-    };
-    put16(table, 2, quint16(names.size()));
-    put16(table, 4, quint16(table.size()));
-    QByteArray strings;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        QByteArray text(names[i].second.size() * 2, '\0');
-        qToBigEndian<char16_t>(names[i].second.utf16(), names[i].second.size(), text.data());
-        const qsizetype record = 6 + 12 * i;
-        put16(table, record, 3);           // Windows platform,
-        put16(table, record + 2, 1);       // Unicode,
-        put16(table, record + 4, 0x0409);  // English
-        put16(table, record + 6, names[i].first);
-        put16(table, record + 8, quint16(text.size()));
-        put16(table, record + 10, quint16(strings.size()));
-        strings += text;
-    }
-    table += strings;
-
-    if (font.size() < 12)
-        return {};
-    const int tableCount = qFromBigEndian<quint16>(font.constData() + 4);
-    for (int i = 0; i < tableCount && 12 + 16 * (i + 1) <= font.size(); ++i) {
-        const qsizetype record = 12 + 16 * i;
-        if (font.mid(record, 4) != "name")
-            continue;
-        // The new table goes at the end; the old one is left unreferenced.
-        while (font.size() % 4)
-            font += '\0';
-        qToBigEndian(quint32(font.size()), font.data() + record + 8);
-        qToBigEndian(quint32(table.size()), font.data() + record + 12);
-        return font + table;
-    }
-    return {};
-}
-
-// Where no Tahoma is installed, free stand-ins take its place, one per
-// weight: the Tahoma of Debian's fonts-wine (which fontconfig does not index)
-// for regular, and for bold DejaVu Sans Condensed Bold, since the wine bold
-// draws thin with a wide gap after "/".
-void installTahomaStandIns()
-{
-    const QString tahoma = QStringLiteral("Tahoma");
-    // The family's styles come straight from the font list; matching a font
-    // (QFontInfo) would also load the stand-in fontconfig offers for it.
-    if (!QFontDatabase::styles(tahoma).isEmpty())
-        return;
-    QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
-    QFile bold(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf"));
-    if (bold.open(QIODevice::ReadOnly))
-        QFontDatabase::addApplicationFontFromData(renamedFont(bold.readAll(), tahoma, QStringLiteral("Bold")));
-}
 
 template <typename Form>
 void deleteForm(Form *&form)
@@ -86,24 +15,6 @@ void deleteForm(Form *&form)
     delete form;
     form = nullptr;
 }
-
-} // namespace
-
-void initApplication(QApplication &app)
-{
-    // No display name: Qt would append it to every window title.
-    app.setApplicationName(QStringLiteral("Dravomel"));
-    app.setQuitOnLastWindowClosed(false);
-
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(QPixmap::fromImage(readPicture(QStringLiteral(":/art/icon_%1.png").arg(size))));
-    app.setWindowIcon(icon);
-
-    installTahomaStandIns();
-}
-
-namespace {
 
 void createMainForm()
 {
@@ -120,53 +31,6 @@ void createHiddenForms()
     Form4 = new TForm4;
 }
 
-// Makes the hidden windows once the main window's first frame is on the
-// screen, or at the first press if that comes sooner, so that no handler
-// ever finds them missing.
-class HiddenFormsMaker : public QObject {
-public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::Paint:
-            // The frame is flushed once the paint events are done.
-            if (!scheduled_ && watched->isWidgetType()
-                && static_cast<QWidget *>(watched)->window() == Form1) {
-                scheduled_ = true;
-                QTimer::singleShot(0, this, [this] { make(); });
-            }
-            break;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::Close:
-            make();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    void make()
-    {
-        // A press may come between the first frame and its queued call.
-        if (made_)
-            return;
-        made_ = true;
-        qApp->removeEventFilter(this);
-        createHiddenForms();
-        deleteLater();
-    }
-
-    bool scheduled_ = false;
-    bool made_ = false;
-};
-
-// Until it has made them; a run ended before that drops it.
-QPointer<HiddenFormsMaker> pendingMaker;
-
 } // namespace
 
 void createForms()
@@ -178,14 +42,12 @@ void createForms()
 void startForms()
 {
     createMainForm();
-    pendingMaker = new HiddenFormsMaker;
-    qApp->installEventFilter(pendingMaker);
+    ui::afterFirstFrame(*Form1, createHiddenForms);
     Form1->show();
 }
 
 void destroyForms()
 {
-    delete pendingMaker;
     deleteForm(Form4);
     deleteForm(Form3);
     deleteForm(Form2);

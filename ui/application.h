@@ -1,10 +1,5 @@
 #pragma once
-// Start-up and the fixed set of four windows.
-class QApplication;
-
-// Title, icon and fonts; the program ends when the main window closes, even
-// if it is hidden at that moment.
-void initApplication(QApplication &app);
+// Start-up and shutdown: the fixed set of four windows.
 
 // Creates Form1 (running its creation handler inside the guard), then
 // Form2, Form3 and Form4, each hidden.

@@ -1,33 +1,31 @@
 #include "captions.h"
 
 #include "caption_table.h"
-#include "drop_down.h"
-#include "text.h"
+#include "layer/controls.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-
-void applyCaptions(QWidget *window, const core::LanguageTable &table)
+void applyCaptions(ui::Form &window, const core::LanguageTable &table)
 {
-    for (const core::Caption &c : core::captionsOf(window->objectName().toStdString())) {
-        if (c.kind == core::Caption::WindowCaption) {
-            window->setWindowTitle(toText(table.line(c.line)));
+    using core::Caption;
+    for (const Caption &c : core::captionsOf(window.layout().name)) {
+        if (c.kind == Caption::WindowCaption) {
+            window.setCaption(table.line(c.line));
             continue;
         }
-        QWidget *control = window->findChild<QWidget *>(QString::fromLatin1(c.control));
-        if (c.kind == core::Caption::Entries) {
-            // Entry 0 first: a missing line 2 leaves entry 1 as it was.
-            auto *list = static_cast<TComboBox *>(control);
-            list->setItem(0, toText(table.line(c.line)));
-            list->setItem(1, toText(table.line(c.second)));
+        ui::Control &control = window.control(c.control);
+        if (c.kind == Caption::Entries) {
+            // Entry 0 first: a missing second line leaves entry 1 as it was.
+            auto &list = static_cast<ui::ComboBox &>(control);
+            list.setItem(0, table.line(c.line));
+            list.setItem(1, table.line(c.second));
             continue;
         }
         std::string text = table.line(c.line);
-        if (c.kind == core::Caption::Title)
+        if (c.kind == Caption::Title)
             text += table.line(c.second);
-        if (auto *label = qobject_cast<QLabel *>(control))
-            label->setText(toText(text));
+        // Each member took a control of its layout's kind.
+        if (window.layout().control(c.control).kind == core::ControlKind::Label)
+            static_cast<ui::Label &>(control).setText(text);
         else
-            static_cast<QAbstractButton *>(control)->setText(toText(text));
+            static_cast<ui::Button &>(control).setText(text);
     }
 }

@@ -2,21 +2,25 @@
 // What the CPS3 and Model 2 settings windows share: they open in place of the
 // main window, take the ROM folder from their folder list, save and close or
 // cancel, and closing either one ends the program.
+#include "layer/controls.h"
 #include "safe_file.h"
 
-#include <QString>
-#include <QWidget>
-
-class QPushButton;
-class TDirectoryListBox;
-class TDriveComboBox;
-class TImage;
-class TLabel;
-
-class SettingsWindow : public QWidget {
-    Q_OBJECT
-
+class SettingsWindow : public ui::Form {
 public:
+    // The controls both layouts have, under the same names: background,
+    // emblem, title, ROM folder heading and folder, folder list and drive,
+    // the separator above the buttons, save and cancel.
+    ui::Image Image1{*this, "Image1"};
+    ui::Image Image2{*this, "Image2"};
+    ui::Label Label1{*this, "Label1"};
+    ui::Label Label3{*this, "Label3"};
+    ui::Label Label2{*this, "Label2"};
+    ui::DirectoryListBox DirectoryListBox1{*this, "DirectoryListBox1"};
+    ui::DriveComboBox DriveComboBox1{*this, "DriveComboBox1"};
+    ui::Bevel Bevel1{*this, "Bevel1"};
+    ui::Button Button1{*this, "Button1"};
+    ui::Button Button2{*this, "Button2"};
+
     void DirectoryListBox1MouseDown();
     void DriveComboBox1Change();
     void Button1Click();
@@ -28,36 +32,21 @@ public:
     core::WriteChunk writeChunk;
 
 protected:
-    // The controls both layouts have, under the same names.
-    struct SharedControls {
-        TImage *Image1;
-        TLabel *Label2;
-        TDirectoryListBox *DirectoryListBox1;
-        TDriveComboBox *DriveComboBox1;
-        QPushButton *Button1;
-        QPushButton *Button2;
-    };
-
-    explicit SettingsWindow(QWidget *parent);
-
-    // Call once the layout is loaded: gives the window its skin and connects
-    // the shared handlers.
-    void setUpShared(const SharedControls &controls);
+    explicit SettingsWindow(const char *layoutName);
 
     // The first opening steps: the main window hides, this one shows, and the
-    // ROM folder gets its first text.
-    void replaceMainWindow(const QString &romFolder);
-
+    // ROM folder gets its first text; then the texts of the language table.
+    void replaceMainWindow(const std::string &romFolder);
 
     // Writes this emulator's configuration from the controls as they are now;
     // throws if the file cannot be written.
     virtual void writeConfiguration() = 0;
+};
 
-    void closeEvent(QCloseEvent *event) override;
-#ifdef Q_OS_WIN
-    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
-#endif
-
-private:
-    SharedControls shared_{};
+// Which drop-down holds which choice: a settings window shows its presets in
+// them as it opens and reads them back as it saves.
+template <typename Window, typename Choices>
+struct ChoiceList {
+    ui::ComboBox Window::*list;
+    int Choices::*choice;
 };

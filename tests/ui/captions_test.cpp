@@ -6,21 +6,23 @@
 #include "drop_down.h"
 #include "settings_window_fixture.h"
 
+#include <QAbstractButton>
+#include <QLabel>
+
 namespace {
 
-// What `window` shows where caption `c` goes, as check-language would name
-// the lines: "line 12 / line 13" for a choice list's two entries.
-std::string shown(QWidget *window, const core::Caption &c)
+// What `window` shows where caption `c` goes: "line 12 / line 13" for a
+// choice list's two entries.
+std::string shown(const ui::Form &window, const core::Caption &c)
 {
     if (c.kind == core::Caption::WindowCaption)
-        return toBytes(window->windowTitle());
-    QWidget *control = window->findChild<QWidget *>(c.control);
+        return window.caption();
+    QWidget *control = widgetOf(window.control(c.control));
     if (auto *list = qobject_cast<TComboBox *>(control))
         return toBytes(list->itemText(0) + " / " + list->itemText(1));
     if (auto *label = qobject_cast<QLabel *>(control))
         return toBytes(label->text());
-    auto *button = qobject_cast<QAbstractButton *>(control);
-    return button ? toBytes(button->text()) : "(no such control)";
+    return toBytes(qobject_cast<QAbstractButton *>(control)->text());
 }
 
 std::string expected(const core::Caption &c)
@@ -38,16 +40,17 @@ using Captions = SettingsWindowTest;
 TEST_F(Captions, EachWindowShowsTheLinesOfTheCaptionTable)
 {
     // One run per settings window, since opening one ends the other's chance.
-    using Opened = QWidget *(*)();
-    const std::pair<TLabel *TForm1::*, Opened> runs[] = {{&TForm1::Label1, []() -> QWidget * { return Form3; }},
-                                                         {&TForm1::Label3, []() -> QWidget * { return Form4; }}};
+    using Opened = ui::Form *(*)();
+    const std::pair<ui::Label TForm1::*, Opened> runs[] = {
+        {&TForm1::Label1, []() -> ui::Form * { return Form3; }},
+        {&TForm1::Label3, []() -> ui::Form * { return Form4; }}};
     for (const auto &[link, opened] : runs) {
         openFromMainWindow(link);
         Form1->Image2Click();
-        for (QWidget *window : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form2), opened()}) {
-            const std::string layout = window->objectName().toStdString();
+        for (ui::Form *window : {static_cast<ui::Form *>(Form1), static_cast<ui::Form *>(Form2), opened()}) {
+            const std::string &layout = window->layout().name;
             for (const core::Caption &c : core::captionsOf(layout))
-                EXPECT_EQ(shown(window, c), expected(c)) << layout << " " << c.control;
+                EXPECT_EQ(shown(*window, c), expected(c)) << layout << " " << c.control;
         }
         destroyForms();
     }

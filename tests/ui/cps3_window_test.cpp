@@ -22,7 +22,7 @@ TEST_F(Cps3Window, OpenedAndSavedAtOnceWritesTheTemplateWithItsRomFolder)
 {
     open();
     EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(Form3->Label1->text(), "line 1line 2");
+    EXPECT_EQ(toText(Form3->Label1.text()), "line 1line 2");
     std::vector<std::string> expected = core::ConfigTemplate::cps3().lines();
     expected[9] = "Dir1=" + cps3.toStdString() + "/roms";
     expected[14] = "SoftwareVertexProcessing=1";  // loses its tab
@@ -55,12 +55,12 @@ TEST_F(Cps3Window, WidthAndHeightListsChooseTheirPartner)
 {
     open();
     choose(Form3->ComboBox5, 2);
-    EXPECT_EQ(Form3->ComboBox6->currentText(), "768");
+    EXPECT_EQ(toText(Form3->ComboBox6.text()), "768");
     choose(Form3->ComboBox6, 4);
-    EXPECT_EQ(Form3->ComboBox5->currentText(), "1280");
+    EXPECT_EQ(toText(Form3->ComboBox5.text()), "1280");
 
-    QTest::keyClick(Form3->ComboBox5, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(Form3->ComboBox5, "2000");
+    QTest::keyClick(widgetOf(Form3->ComboBox5), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widgetOf(Form3->ComboBox5), "2000");
     EXPECT_EQ(saveAndRead(Form3->Button2, cps3, {18, 19}), "FullScreenWidth=2000 FullScreenHeight=");
 }
 
@@ -72,14 +72,14 @@ TEST_F(Cps3Window, PressingInTheFolderListCopiesItsCurrentFolder)
     QDir().mkpath(games + QString::fromUtf8("/\u00e9t\u00e9/gone"));
     QDir().mkpath(games + "/beta");
     open();
-    TDirectoryListBox *list = Form3->DirectoryListBox1;
+    auto *list = widgetOf<TDirectoryListBox>(Form3->DirectoryListBox1);
     list->setDirectory(games.toStdString());
 
     const QPoint summer = list->visualRect(rowOf(list, QString::fromUtf8("\u00e9t\u00e9"))).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, summer);
-    EXPECT_EQ(Form3->Label2->text(), games);
+    EXPECT_EQ(toText(Form3->Label2.text()), games);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, summer);
-    EXPECT_EQ(Form3->Label2->text(), games + QString::fromUtf8("/\u00e9t\u00e9"));
+    EXPECT_EQ(toText(Form3->Label2.text()), games + QString::fromUtf8("/\u00e9t\u00e9"));
 
     // A folder that went away after it was listed opens empty.
     const QPoint gone = list->visualRect(rowOf(list, "gone")).center();
@@ -88,7 +88,7 @@ TEST_F(Cps3Window, PressingInTheFolderListCopiesItsCurrentFolder)
     EXPECT_EQ(list->model()->index(list->model()->rowCount() - 1, 0).data().toString(), "gone");
 
     // Another drive moves the list, not the ROM folder.
-    Form3->DriveComboBox1->setDrives({"/", home.path().toStdString()});
+    Form3->DriveComboBox1.setDrives({"/", home.path().toStdString()});
     choose(Form3->DriveComboBox1, 1);
     EXPECT_EQ(list->directory(), home.path().toStdString());
     EXPECT_EQ(saveAndRead(Form3->Button2, cps3, {9}), "Dir1=" + games.toStdString() + "/\xe9t\xe9/gone");
@@ -101,7 +101,7 @@ TEST_F(Cps3Window, OpeningStoppedByAShortLanguageFileStillSaves)
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(Form3->isVisible());
     EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(Form3->Label7->text(), ".");
+    EXPECT_EQ(toText(Form3->Label7.text()), ".");
     EXPECT_EQ(saveAndRead(Form3->Button2, cps3, {13, 14, 15, 17, 18, 19}),
               "ForceSync=-1 SoftwareVertexProcessing=-1 ForceManaged=-1 FilterTilemaps=-1 "
               "FullScreenWidth=640 FullScreenHeight=480");
@@ -113,7 +113,7 @@ TEST_F(Cps3Window, LeavingWithoutSavingEndsTheRunAndKeepsTheOldFile)
     const auto cancel = [] { click(Form3->Button1); };
     const auto systemClose = [] {
         QCloseEvent close;
-        QApplication::sendEvent(Form3->windowHandle(), &close);
+        QApplication::sendEvent(widgetOf(*Form3)->windowHandle(), &close);
     };
     for (const auto &leave : {std::function<void()>(cancel), std::function<void()>(systemClose)}) {
         open();
@@ -164,7 +164,7 @@ TEST_F(Cps3Window, FailedSaveShowsOneErrorAndKeepsTheWindowAndTheOldFile)
         EXPECT_EQ(errors.size(), 1);
         EXPECT_TRUE(Form3->isVisible());
         EXPECT_FALSE(Form1->isVisible());
-        EXPECT_EQ(Form3->Label2->text(), cps3 + "/roms");
+        EXPECT_EQ(toText(Form3->Label2.text()), cps3 + "/roms");
         if (hadFile) {
             EXPECT_EQ(filetest::readBytes(toBytes(ini)), oldBytes);
         }

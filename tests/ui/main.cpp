@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
-#include "application.h"
+#include "layer/application.h"
 
-#include <QApplication>
+#include <QByteArray>
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    initApplication(app);
+    ui::Application app(argc, argv, "Dravomel");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,8 +2,9 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "access.h"
 #include "app_fixture.h"
-#include "skinned_window.h"
+#include "components.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -14,8 +15,9 @@
 
 namespace {
 
-void click(QWidget *widget)
+void click(const ui::Control &control)
 {
+    QWidget *widget = widgetOf(control);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
@@ -39,19 +41,22 @@ protected:
         writeKeyWithLanguage(languageLines);
         createForms();
         Form1->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+        main = widgetOf(*Form1);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
     }
 
     // Runs a fresh program, clicks `which` and says what came of it.
-    QString clickInFreshRun(TLabel *TForm1::*label, TImage *TForm1::*image)
+    QString clickInFreshRun(ui::Label TForm1::*label, ui::Image TForm1::*image)
     {
         start();
-        click(label ? static_cast<QWidget *>(Form1->*label) : Form1->*image);
+        click(label ? static_cast<ui::Control &>(Form1->*label) : Form1->*image);
         const QString result = outcome(errors);
         destroyForms();
         errors.clear();
         return result;
     }
+
+    QWidget *main = nullptr;
 };
 
 TEST_F(MainWindow, EmblemAndLinkOpenTheSameSettingsWindow)
@@ -70,9 +75,9 @@ TEST_F(MainWindow, EmblemAndLinkOpenTheSameSettingsWindow)
 TEST_F(MainWindow, PressReleasedAwayFromTheEmblemOpensNothing)
 {
     start();
-    QTest::mousePress(Form1->Image4, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-    QTest::mouseRelease(Form1->Image4, Qt::LeftButton, Qt::NoModifier, QPoint(30, 120));
-    QTest::mouseClick(Form1->Label1, Qt::RightButton);
+    QTest::mousePress(widgetOf(Form1->Image4), Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    QTest::mouseRelease(widgetOf(Form1->Image4), Qt::LeftButton, Qt::NoModifier, QPoint(30, 120));
+    QTest::mouseClick(widgetOf(Form1->Label1), Qt::RightButton);
     EXPECT_EQ(outcome(errors), "main 1, picker 0, cps3 0, model2 0, errors []");
 }
 
@@ -81,18 +86,18 @@ TEST_F(MainWindow, FolderAreaShowsOnePickerAndSetsItsTextsEachTime)
     start();
     click(Form1->Image2);
     ASSERT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form2->windowTitle(), "line 6");
-    EXPECT_EQ(Form2->Button1->text(), "line 8");
+    EXPECT_EQ(Form2->caption(), "line 6");
+    EXPECT_EQ(Form2->Button1.text(), "line 8");
 
-    const QPoint where = Form2->pos();
-    Form2->setWindowTitle("changed");
+    const QPoint where = widgetOf(*Form2)->pos();
+    Form2->setCaption("changed");
     click(Form1->Image2);
-    EXPECT_EQ(Form2->windowTitle(), "line 6");
-    EXPECT_EQ(Form2->pos(), where);
+    EXPECT_EQ(Form2->caption(), "line 6");
+    EXPECT_EQ(widgetOf(*Form2)->pos(), where);
     EXPECT_TRUE(Form1->isVisible());
     int pickers = 0;
     for (QWidget *w : QApplication::topLevelWidgets())
-        pickers += qobject_cast<TForm2 *>(w) && w->isVisible();
+        pickers += w->objectName() == "TForm2" && w->isVisible();
     EXPECT_EQ(pickers, 1);
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -102,8 +107,8 @@ TEST_F(MainWindow, PickerWithoutLine8KeepsItsButtonTextAndShowsOneError)
     start(8);  // lines 0 to 7
     click(Form1->Image2);
     EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form2->windowTitle(), "line 6");
-    EXPECT_EQ(Form2->Button1->text(), ".");
+    EXPECT_EQ(Form2->caption(), "line 6");
+    EXPECT_EQ(Form2->Button1.text(), ".");
     EXPECT_EQ(errors.size(), 1);
 }
 
@@ -118,45 +123,48 @@ TEST_F(MainWindow, CloseAreaEndsTheRunAndStoresTheFolders)
 TEST_F(MainWindow, ControlsLookAsLaidOut)
 {
     start();
-    for (TImage *area : {Form1->Image4, Form1->Image5, Form1->Image2, Form1->Image3}) {
+    const auto image = [](const ui::Image &area) { return widgetOf<TImage>(area); };
+    const auto label = [](const ui::Label &text) { return widgetOf<TLabel>(text); };
+    for (TImage *area : {image(Form1->Image4), image(Form1->Image5), image(Form1->Image2), image(Form1->Image3)}) {
         EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor) << area->objectName().toStdString();
         EXPECT_TRUE(area->image().isNull());
         EXPECT_TRUE(area->isVisible());
     }
-    EXPECT_EQ(Form1->Image4->geometry(), QRect(18, 50, 65, 65));
-    EXPECT_EQ(Form1->Image5->geometry(), QRect(18, 200, 65, 63));
-    EXPECT_EQ(Form1->Image2->geometry(), QRect(480, 114, 17, 17));
-    EXPECT_EQ(Form1->Image3->geometry(), QRect(480, 184, 17, 17));
+    EXPECT_EQ(image(Form1->Image4)->geometry(), QRect(18, 50, 65, 65));
+    EXPECT_EQ(image(Form1->Image5)->geometry(), QRect(18, 200, 65, 63));
+    EXPECT_EQ(image(Form1->Image2)->geometry(), QRect(480, 114, 17, 17));
+    EXPECT_EQ(image(Form1->Image3)->geometry(), QRect(480, 184, 17, 17));
 
-    EXPECT_EQ(Form1->Label10->geometry(), QRect(56, 8, 449, 19));
-    EXPECT_EQ(Form1->Label10->font().pixelSize(), 16);
-    EXPECT_TRUE(Form1->Label10->font().bold());
+    EXPECT_EQ(label(Form1->Label10)->geometry(), QRect(56, 8, 449, 19));
+    EXPECT_EQ(label(Form1->Label10)->font().pixelSize(), 16);
+    EXPECT_TRUE(label(Form1->Label10)->font().bold());
     // Folders read "/work/main", not "/ work/ main": no gap after a slash.
-    EXPECT_LE(QFontMetrics(Form1->Label10->font()).rightBearing('/'), 1);
+    EXPECT_LE(QFontMetrics(label(Form1->Label10)->font()).rightBearing('/'), 1);
 
-    for (TLabel *link : {Form1->Label1, Form1->Label3}) {
+    for (TLabel *link : {label(Form1->Label1), label(Form1->Label3)}) {
         EXPECT_EQ(link->font().pixelSize(), 19);
         EXPECT_TRUE(link->font().bold());
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     }
-    EXPECT_EQ(Form1->Label4->font().pixelSize(), 11);
-    EXPECT_EQ(Form1->Label4->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(label(Form1->Label4)->font().pixelSize(), 11);
+    EXPECT_EQ(label(Form1->Label4)->palette().color(QPalette::WindowText), QColor(Qt::white));
     // Where the text starts; a label may reach past it for a glyph that
     // overhangs ("/" in some fonts).
-    for (auto [label, at] : {std::pair{Form1->Label4, QPoint(106, 70)}, {Form1->Label7, QPoint(106, 250)}})
-        EXPECT_EQ(label->mapTo(Form1, label->contentsRect().topLeft()), at);
+    for (auto [text, at] : {std::pair{label(Form1->Label4), QPoint(106, 70)}, {label(Form1->Label7), QPoint(106, 250)}})
+        EXPECT_EQ(text->mapTo(main, text->contentsRect().topLeft()), at);
 }
 
 TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
 {
     start();
+    auto *link = widgetOf<TLabel>(Form1->Label1);
     // Label1 got its text before the window was first shown.
-    EXPECT_GE(Form1->Label1->width(), QFontMetrics(Form1->Label1->font()).horizontalAdvance("line 2"));
+    EXPECT_GE(link->width(), QFontMetrics(link->font()).horizontalAdvance("line 2"));
 
     // Any way of changing the text, also through a plain QLabel pointer.
-    QLabel *label = Form1->Label6;
+    QLabel *label = widgetOf<QLabel>(Form1->Label6);
     const QString longFolder = "/home/someone/emulators/a-rather-long-folder-name/cps3";
     label->setText(longFolder);
     const QFontMetrics metrics(label->font());
@@ -171,34 +179,35 @@ TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
     // Accents above capitals and cedillas below stay inside the label, and
     // the text keeps its place.
     const QString accented = QString::fromUtf8("Émulateur Ç");
-    Form1->Label1->setText(accented);
-    const QFontMetrics big(Form1->Label1->font());
-    const QRect contents = Form1->Label1->contentsRect();
+    link->setText(accented);
+    const QFontMetrics big(link->font());
+    const QRect contents = link->contentsRect();
     const QRect ink = big.boundingRect(accented).translated(contents.left(), contents.top() + big.ascent());
-    EXPECT_TRUE(Form1->Label1->rect().contains(ink));
-    EXPECT_EQ(Form1->Label1->mapTo(Form1, contents.topLeft()), QPoint(96, 34));
+    EXPECT_TRUE(link->rect().contains(ink));
+    EXPECT_EQ(link->mapTo(main, contents.topLeft()), QPoint(96, 34));
 
     // A title on the window's top edge cannot grow above it: the text moves down.
-    Form3->Label1->setText(accented);
-    EXPECT_GE(Form3->Label1->y(), 0);
-    EXPECT_TRUE(Form3->Label1->rect().contains(
-        big.boundingRect(accented).translated(0, Form3->Label1->contentsRect().top() + big.ascent())));
+    auto *title = widgetOf<TLabel>(Form3->Label1);
+    title->setText(accented);
+    EXPECT_GE(title->y(), 0);
+    EXPECT_TRUE(title->rect().contains(
+        big.boundingRect(accented).translated(0, title->contentsRect().top() + big.ascent())));
 }
 
 TEST_F(MainWindow, IsShapedByItsArtCentredAndTranslucent)
 {
     start();
-    EXPECT_TRUE(Form1->windowFlags() & Qt::FramelessWindowHint);
-    const QRegion shape = Form1->mask();
+    EXPECT_TRUE(main->windowFlags() & Qt::FramelessWindowHint);
+    const QRegion shape = main->mask();
     EXPECT_FALSE(shape.contains(QPoint(0, 0)));
     EXPECT_FALSE(shape.contains(QPoint(511, 321)));
     EXPECT_TRUE(shape.contains(QPoint(256, 161)));
     EXPECT_TRUE(shape.contains(QPoint(0, 161)));
-    EXPECT_NEAR(Form1->windowOpacity(), 240.0 / 255.0, 0.01);
-    EXPECT_EQ(Form1->palette().color(QPalette::Window), QColor(0, 255, 0));
+    EXPECT_NEAR(main->windowOpacity(), 240.0 / 255.0, 0.01);
+    EXPECT_EQ(main->palette().color(QPalette::Window), QColor(0, 255, 0));
 
-    const QRect screen = Form1->screen()->geometry();
-    EXPECT_EQ(Form1->pos(), QPoint(screen.x() + (screen.width() - 512) / 2,
+    const QRect screen = main->screen()->geometry();
+    EXPECT_EQ(main->pos(), QPoint(screen.x() + (screen.width() - 512) / 2,
                                    screen.y() + (screen.height() - 322) / 2));
 }
 
@@ -207,7 +216,7 @@ protected:
     // Presses on `target` at window point `from`, drags by `by`, releases.
     void drag(QWidget *target, QPoint from, QPoint by)
     {
-        const QPoint global = Form1->mapToGlobal(from);
+        const QPoint global = main->mapToGlobal(from);
         const QPoint local = target->mapFromGlobal(global);
         QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);
@@ -224,22 +233,22 @@ protected:
 TEST_F(DragStrip, DraggingOnTheTitleLabelMovesTheWindow)
 {
     start();
-    const QPoint before = Form1->pos();
-    drag(Form1->Label10, QPoint(100, 15), QPoint(30, 20));
-    EXPECT_EQ(Form1->pos(), before + QPoint(30, 20));
+    const QPoint before = main->pos();
+    drag(widgetOf(Form1->Label10), QPoint(100, 15), QPoint(30, 20));
+    EXPECT_EQ(main->pos(), before + QPoint(30, 20));
     // The strip runs the window's whole width, past its height (322).
-    drag(Form1->Image1, QPoint(480, 15), QPoint(-50, 10));
-    EXPECT_EQ(Form1->pos(), before + QPoint(-20, 30));
+    drag(widgetOf(Form1->Image1), QPoint(480, 15), QPoint(-50, 10));
+    EXPECT_EQ(main->pos(), before + QPoint(-20, 30));
     // The drag ended with the release: a later drag on a control below the
     // strip leaves the window where it is.
-    drag(Form1->Label4, QPoint(110, 74), QPoint(40, 40));
-    EXPECT_EQ(Form1->pos(), before + QPoint(-20, 30));
+    drag(widgetOf(Form1->Label4), QPoint(110, 74), QPoint(40, 40));
+    EXPECT_EQ(main->pos(), before + QPoint(-20, 30));
 }
 
 TEST_F(DragStrip, PressesOnAnOpenDropDownListOverTheStripDoNotMoveTheWindow)
 {
     start();
-    auto *combo = new QComboBox(Form1);
+    auto *combo = new QComboBox(main);
     combo->addItems({"one", "two", "three"});
     combo->setGeometry(200, 0, 120, 10);
     combo->show();
@@ -247,17 +256,17 @@ TEST_F(DragStrip, PressesOnAnOpenDropDownListOverTheStripDoNotMoveTheWindow)
     QWidget *list = combo->view()->viewport();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
     const QPoint inStrip(230, 20);
-    ASSERT_TRUE(list->rect().contains(list->mapFromGlobal(Form1->mapToGlobal(inStrip))));
-    const QPoint before = Form1->pos();
+    ASSERT_TRUE(list->rect().contains(list->mapFromGlobal(main->mapToGlobal(inStrip))));
+    const QPoint before = main->pos();
     drag(list, inStrip, QPoint(30, 20));
-    EXPECT_EQ(Form1->pos(), before);
+    EXPECT_EQ(main->pos(), before);
 }
 
 TEST_F(DragStrip, PressesBelowTheStripDoNotMoveTheWindow)
 {
     start();
-    const QPoint before = Form1->pos();
-    drag(Form1->Label4, QPoint(110, 74), QPoint(30, 20));
-    drag(Form1, QPoint(300, 28), QPoint(30, 20));
-    EXPECT_EQ(Form1->pos(), before);
+    const QPoint before = main->pos();
+    drag(widgetOf(Form1->Label4), QPoint(110, 74), QPoint(30, 20));
+    drag(main, QPoint(300, 28), QPoint(30, 20));
+    EXPECT_EQ(main->pos(), before);
 }

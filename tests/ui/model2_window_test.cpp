@@ -9,10 +9,10 @@ protected:
     // filtering lines.
     static std::string filtering()
     {
-        const auto on = [](const QWidget *w) { return w->isEnabled() ? "on" : "off"; };
+        const auto on = [](const ui::Control &c) { return c.isEnabled() ? "on" : "off"; };
         return std::string("none ") + on(Form4->Button3) + ", bilinear " + on(Form4->Button4) + ", trilinear "
             + on(Form4->Button5) + ", tile-map filter " + on(Form4->Label9) + "/" + on(Form4->ComboBox5) + " at "
-            + std::to_string(Form4->ComboBox5->itemIndex()) + "; " + Form4->ListBox1.line(17) + " "
+            + std::to_string(Form4->ComboBox5.itemIndex()) + "; " + Form4->ListBox1.line(17) + " "
             + Form4->ListBox1.line(18);
     }
 };
@@ -21,7 +21,7 @@ TEST_F(Model2Window, OpenedAndSavedAtOnceWritesThePresets)
 {
     open();
     EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(Form4->Label1->text(), "line 1line 3");
+    EXPECT_EQ(toText(Form4->Label1.text()), "line 1line 3");
     std::vector<std::string> expected = core::ConfigTemplate::model2().lines();
     expected[8] = "Dir1=" + model2.toStdString() + "/roms";
     expected[12] = "Geometrizer=1";
@@ -77,9 +77,9 @@ TEST_F(Model2Window, OpeningStoppedAtTheLastLineStillSaves)
     open(49);  // no line 49: stops at the mesh transparency label
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(Form4->isVisible());
-    EXPECT_EQ(Form4->Button2->text(), "line 9");
-    EXPECT_EQ(Form4->Label12->text(), "line 48");
-    EXPECT_EQ(Form4->Label13->text(), ".");
+    EXPECT_EQ(toText(Form4->Button2.text()), "line 9");
+    EXPECT_EQ(toText(Form4->Label12.text()), "line 48");
+    EXPECT_EQ(toText(Form4->Label13.text()), ".");
 
     EXPECT_EQ(saveAndRead(Form4->Button2, model2, {12, 13, 15, 16, 19, 20, 26, 27}),
               "Geometrizer=-1 SoftwareVertexProcessing=-1 Wireframe=-1 FakeGouraud=-1 FilterTilemaps=-1 "

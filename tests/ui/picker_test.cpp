@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QToolButton>
 
 class Picker : public SettingsWindowTest {
 protected:
@@ -17,26 +18,27 @@ protected:
         writeKeyWithLanguage(50);
         createForms();
         Form1->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widgetOf(*Form1)));
         click(Form1->Image2);
         ASSERT_TRUE(Form2->isVisible());
-        Form2->DirectoryListBox1->setDirectory(toBytes(home.filePath("emulators")));
+        picker = widgetOf(*Form2);
+        Form2->DirectoryListBox1.setDirectory(toBytes(home.filePath("emulators")));
     }
 
+    static TDirectoryListBox *list() { return widgetOf<TDirectoryListBox>(Form2->DirectoryListBox1); }
     QPoint rowPoint(const QString &name) const
     {
-        TDirectoryListBox *list = Form2->DirectoryListBox1;
-        const QModelIndex row = rowOf(list, name);
+        const QModelIndex row = rowOf(list(), name);
         EXPECT_TRUE(row.isValid()) << "no row " << name.toStdString();
-        return list->visualRect(row).center();
+        return list()->visualRect(row).center();
     }
     void openInList(const QString &name)
     {
-        QTest::mouseDClick(Form2->DirectoryListBox1->viewport(), Qt::LeftButton, {}, rowPoint(name));
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rowPoint(name));
     }
     void highlightInList(const QString &name)
     {
-        QTest::mouseClick(Form2->DirectoryListBox1->viewport(), Qt::LeftButton, {}, rowPoint(name));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowPoint(name));
     }
     QString storedValue(const QByteArray &name) const
     {
@@ -45,31 +47,33 @@ protected:
                 return QString::fromLocal8Bit(line.mid(name.size() + 4).chopped(1));
         return "(none)";
     }
+
+    QWidget *picker = nullptr;
 };
 
 TEST_F(Picker, IsAFixedDialogLaidOutWithTheFocusOnItsCloseButton)
 {
     start();
-    EXPECT_FALSE(Form2->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(Form2->minimumSize(), QSize(281, 401));
-    EXPECT_EQ(Form2->maximumSize(), QSize(281, 401));
-    EXPECT_EQ(Form2->font().pixelSize(), 11);
-    const QRect screen = Form2->screen()->geometry();
-    EXPECT_EQ(Form2->pos(), QPoint(screen.x() + (screen.width() - 281) / 2,
+    EXPECT_FALSE(picker->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(picker->minimumSize(), QSize(281, 401));
+    EXPECT_EQ(picker->maximumSize(), QSize(281, 401));
+    EXPECT_EQ(picker->font().pixelSize(), 11);
+    const QRect screen = picker->screen()->geometry();
+    EXPECT_EQ(picker->pos(), QPoint(screen.x() + (screen.width() - 281) / 2,
                                    screen.y() + (screen.height() - 401) / 2));
 
-    EXPECT_EQ(Form2->DirectoryListBox1->geometry(), QRect(8, 8, 265, 265));
-    EXPECT_EQ(Form2->DriveComboBox1->geometry(), QRect(8, 279, 265, 19));
-    EXPECT_EQ(Form2->BitBtn1->geometry(), QRect(8, 304, 75, 89));
-    EXPECT_EQ(Form2->BitBtn2->geometry(), QRect(104, 304, 75, 89));
-    EXPECT_EQ(Form2->Button1->geometry(), QRect(200, 304, 75, 89));
-    EXPECT_EQ(Form2->BitBtn1->text(), "CPS 3");
-    EXPECT_EQ(Form2->BitBtn2->text(), "Model 2");
-    EXPECT_EQ(Form2->BitBtn1->iconSize(), QSize(64, 64));
-    EXPECT_FALSE(Form2->BitBtn1->icon().isNull());
+    EXPECT_EQ(widgetOf(Form2->DirectoryListBox1)->geometry(), QRect(8, 8, 265, 265));
+    EXPECT_EQ(widgetOf(Form2->DriveComboBox1)->geometry(), QRect(8, 279, 265, 19));
+    EXPECT_EQ(widgetOf(Form2->BitBtn1)->geometry(), QRect(8, 304, 75, 89));
+    EXPECT_EQ(widgetOf(Form2->BitBtn2)->geometry(), QRect(104, 304, 75, 89));
+    EXPECT_EQ(widgetOf(Form2->Button1)->geometry(), QRect(200, 304, 75, 89));
+    EXPECT_EQ(toText(Form2->BitBtn1.text()), "CPS 3");
+    EXPECT_EQ(toText(Form2->BitBtn2.text()), "Model 2");
+    EXPECT_EQ(widgetOf<QToolButton>(Form2->BitBtn1)->iconSize(), QSize(64, 64));
+    EXPECT_FALSE(widgetOf<QToolButton>(Form2->BitBtn1)->icon().isNull());
 
-    Form2->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
+    picker->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(picker));
     QStringList tabOrder;
     QWidget *focused = QApplication::focusWidget();
     for (int i = 0; i < 5 && focused; ++i) {
@@ -80,7 +84,7 @@ TEST_F(Picker, IsAFixedDialogLaidOutWithTheFocusOnItsCloseButton)
     EXPECT_EQ(tabOrder, QStringList({"Button1", "BitBtn2", "BitBtn1", "DirectoryListBox1", "DriveComboBox1"}));
 
     // Escape means nothing to the window itself.
-    QTest::keyClick(Form2, Qt::Key_Escape);
+    QTest::keyClick(picker, Qt::Key_Escape);
     EXPECT_TRUE(Form2->isVisible());
 }
 
@@ -90,11 +94,11 @@ TEST_F(Picker, AssignsTheOpenedFolderWhichTheCps3WindowThenStartsFrom)
     openInList("cps3");
     highlightInList("emulators");
     click(Form2->BitBtn1);
-    EXPECT_EQ(Form1->Label6->text(), cps3);
-    EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
+    EXPECT_EQ(toText(Form1->Label6.text()), cps3);
+    EXPECT_EQ(toText(Form1->Label7.text()), "/emu/model2");
 
     click(Form1->Image4);
-    EXPECT_EQ(Form3->Label2->text(), cps3 + "/roms");
+    EXPECT_EQ(toText(Form3->Label2.text()), cps3 + "/roms");
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -102,21 +106,21 @@ TEST_F(Picker, ChangingTheDriveAloneAssignsNothing)
 {
     start();
     openInList("cps3");
-    Form2->DriveComboBox1->setDrives({"/", toBytes(model2)});
-    Form2->DriveComboBox1->setDrive("/");
+    Form2->DriveComboBox1.setDrives({"/", toBytes(model2)});
+    Form2->DriveComboBox1.setDrive("/");
 
     choose(Form2->DriveComboBox1, 1);
-    EXPECT_EQ(Form2->DirectoryListBox1->directory(), toBytes(model2));
+    EXPECT_EQ(Form2->DirectoryListBox1.directory(), toBytes(model2));
     choose(Form2->DriveComboBox1, 0);
-    EXPECT_EQ(Form2->DirectoryListBox1->directory(), toBytes(cps3));
-    EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
-    EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
+    EXPECT_EQ(Form2->DirectoryListBox1.directory(), toBytes(cps3));
+    EXPECT_EQ(toText(Form1->Label6.text()), "/emu/cps3");
+    EXPECT_EQ(toText(Form1->Label7.text()), "/emu/model2");
 }
 
 TEST_F(Picker, HidingAndShowingAgainKeepsItsFolderAndPlace)
 {
     start();
-    Form2->move(30, 40);
+    picker->move(30, 40);
     openInList("model2");
     click(Form2->Button1);
     EXPECT_FALSE(Form2->isVisible());
@@ -125,9 +129,9 @@ TEST_F(Picker, HidingAndShowingAgainKeepsItsFolderAndPlace)
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_TRUE(Form1->isVisible());
     click(Form1->Image2);
-    EXPECT_EQ(Form2->pos(), QPoint(30, 40));
-    EXPECT_EQ(Form2->DirectoryListBox1->directory(), toBytes(model2));
-    EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
+    EXPECT_EQ(picker->pos(), QPoint(30, 40));
+    EXPECT_EQ(Form2->DirectoryListBox1.directory(), toBytes(model2));
+    EXPECT_EQ(toText(Form1->Label6.text()), "/emu/cps3");
     EXPECT_TRUE(errors.isEmpty());
 }
 

@@ -2,6 +2,7 @@
 // A run whose emulator folders exist under the test's home, for driving a
 // settings window the way a user does: from the main window, with clicks.
 #include "Unit1.h"
+#include "access.h"
 #include "app_fixture.h"
 #include "folder_list.h"
 
@@ -19,7 +20,7 @@ class SettingsWindowTest : public AppTest {
 protected:
     // Starts the program with a language file of `languageLines` lines and
     // clicks the main window's link to one emulator's settings.
-    void openFromMainWindow(TLabel *TForm1::*link, int languageLines = 50)
+    void openFromMainWindow(ui::Label TForm1::*link, int languageLines = 50)
     {
         QDir().mkpath(cps3);
         QDir().mkpath(model2);
@@ -29,15 +30,17 @@ protected:
         click(Form1->*link);
     }
 
-    static void click(QWidget *widget)
+    static void click(const ui::Control &control)
     {
+        QWidget *widget = widgetOf(control);
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
     }
 
     // Saves as a keyboard user does: the focus starts on cancel, Tab moves it
     // to save, and Enter presses the focused button. Escape does nothing.
-    static void saveWithKeys(QWidget *window)
+    static void saveWithKeys(const ui::Form *form)
     {
+        QWidget *window = widgetOf(*form);
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Return})
@@ -53,8 +56,9 @@ protected:
     }
 
     // Opens the drop-down's list by its arrow and clicks entry n.
-    static void choose(QComboBox *list, int n)
+    static void choose(const ui::Control &control, int n)
     {
+        auto *list = widgetOf<QComboBox>(control);
         QTest::mouseClick(list, Qt::LeftButton, Qt::NoModifier, QPoint(list->width() - 5, list->height() / 2));
         QAbstractItemView *view = list->view();
         ASSERT_TRUE(view->isVisible());
@@ -66,7 +70,7 @@ protected:
     // Picks in each list the entry showing that language line, as a user
     // picks by what is shown, and puts the line it should write into `file`.
     struct Pick {
-        QComboBox *list;
+        const ui::ComboBox &list;
         int languageLine;
         std::size_t fileLine;
         std::string written;
@@ -74,7 +78,7 @@ protected:
     static void pick(const std::vector<Pick> &picks, std::vector<std::string> &file)
     {
         for (const Pick &p : picks) {
-            const int entry = p.list->findText(QStringLiteral("line %1").arg(p.languageLine));
+            const int entry = widgetOf<QComboBox>(p.list)->findText(QStringLiteral("line %1").arg(p.languageLine));
             ASSERT_GE(entry, 0) << p.written;
             choose(p.list, entry);
             file.at(p.fileLine) = p.written;
@@ -100,7 +104,7 @@ protected:
 
     // Presses `save` and gives the numbered lines of the file written into
     // `folder`, joined by spaces.
-    std::string saveAndRead(QPushButton *save, const QString &folder, std::initializer_list<std::size_t> numbers)
+    std::string saveAndRead(const ui::Button &save, const QString &folder, std::initializer_list<std::size_t> numbers)
     {
         click(save);
         const std::vector<std::string> lines = written(folder);

@@ -1,5 +1,6 @@
 #include "Unit3.h"
 #include "Unit4.h"
+#include "access.h"
 #include "app_fixture.h"
 
 #include <QScreen>
@@ -10,7 +11,8 @@ using SkinnedWindows = AppTest;
 TEST_F(SkinnedWindows, SettingsWindowsAreOpaqueShapedAndLime)
 {
     createForms();
-    for (QWidget *window : {static_cast<QWidget *>(Form3), static_cast<QWidget *>(Form4)}) {
+    for (ui::Form *form : {static_cast<ui::Form *>(Form3), static_cast<ui::Form *>(Form4)}) {
+        QWidget *window = widgetOf(*form);
         SCOPED_TRACE(window->objectName().toStdString());
         EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_DOUBLE_EQ(window->windowOpacity(), 1.0);
@@ -33,13 +35,14 @@ TEST_F(SkinnedWindows, SettingsWindowsAreOpaqueShapedAndLime)
 TEST_F(SkinnedWindows, CentredOnlyAtFirstShow)
 {
     createForms();
+    QWidget *window = widgetOf(*Form3);
     Form3->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form3));
-    const QRect screen = Form3->screen()->geometry();
-    EXPECT_EQ(Form3->pos(), QPoint(screen.x() + (screen.width() - 517) / 2,
-                                   screen.y() + (screen.height() - 480) / 2));
-    Form3->move(10, 20);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QRect screen = window->screen()->geometry();
+    EXPECT_EQ(window->pos(), QPoint(screen.x() + (screen.width() - 517) / 2,
+                                    screen.y() + (screen.height() - 480) / 2));
+    window->move(10, 20);
     Form3->hide();
     Form3->show();
-    EXPECT_EQ(Form3->pos(), QPoint(10, 20));
+    EXPECT_EQ(window->pos(), QPoint(10, 20));
 }

@@ -2,6 +2,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "access.h"
 #include "app_fixture.h"
 #include "handler_guard.h"
 #include "text.h"
@@ -18,11 +19,11 @@ TEST_F(StartUp, WithoutKeyShowsPlaceholdersSilentlyAndCreatesNothing)
 {
     createForms();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(Form1->Label10->text(), "...");
-    EXPECT_EQ(Form1->Label6->text(), "...");
-    EXPECT_EQ(Form1->Label7->text(), "...");
-    for (TLabel *label : {Form1->Label1, Form1->Label3, Form1->Label4, Form1->Label5,
-                          Form1->Label8, Form1->Label9})
+    EXPECT_EQ(toText(Form1->Label10.text()), "...");
+    EXPECT_EQ(toText(Form1->Label6.text()), "...");
+    EXPECT_EQ(toText(Form1->Label7.text()), "...");
+    for (ui::Label *label : {&Form1->Label1, &Form1->Label3, &Form1->Label4, &Form1->Label5,
+                              &Form1->Label8, &Form1->Label9})
         EXPECT_EQ(label->text(), ".");
     EXPECT_EQ(Form1->ListBox1.count(), 0u);
     EXPECT_FALSE(QFile::exists(settingsFile()));
@@ -34,15 +35,15 @@ TEST_F(StartUp, FillsTheMainWindowFromKeyAndLanguageFile)
     writeKeyWithLanguage(50, "/emu/cps3", "/emu/model2", "langue fran\xE7""aise");
     createForms();
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(toBytes(Form1->Label10->text()), toBytes(home.path()) + "/langue fran\xE7""aise");
-    EXPECT_EQ(Form1->Label6->text(), "/emu/cps3");
-    EXPECT_EQ(Form1->Label7->text(), "/emu/model2");
-    EXPECT_EQ(Form1->Label1->text(), "line 2");
-    EXPECT_EQ(Form1->Label3->text(), "line 3");
-    EXPECT_EQ(Form1->Label4->text(), "line 4");
-    EXPECT_EQ(Form1->Label5->text(), "line 5");
-    EXPECT_EQ(Form1->Label8->text(), "line 7");
-    EXPECT_EQ(Form1->Label9->text(), "line 7");
+    EXPECT_EQ(toBytes(toText(Form1->Label10.text())), toBytes(home.path()) + "/langue fran\xE7""aise");
+    EXPECT_EQ(toText(Form1->Label6.text()), "/emu/cps3");
+    EXPECT_EQ(toText(Form1->Label7.text()), "/emu/model2");
+    EXPECT_EQ(toText(Form1->Label1.text()), "line 2");
+    EXPECT_EQ(toText(Form1->Label3.text()), "line 3");
+    EXPECT_EQ(toText(Form1->Label4.text()), "line 4");
+    EXPECT_EQ(toText(Form1->Label5.text()), "line 5");
+    EXPECT_EQ(toText(Form1->Label8.text()), "line 7");
+    EXPECT_EQ(toText(Form1->Label9.text()), "line 7");
     EXPECT_EQ(Form1->ListBox1.count(), 50u);
 }
 
@@ -53,10 +54,10 @@ TEST_F(StartUp, MissingLanguageFileShowsOneErrorAndKeepsTheFolders)
     createForms();
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(home.filePath("émulateurs") + "/LNGFILE")) << errors[0].toStdString();
-    EXPECT_EQ(Form1->Label6->text(), "");
-    EXPECT_EQ(Form1->Label7->text(), "/emu/m2");
-    EXPECT_EQ(Form1->Label1->text(), ".");
-    EXPECT_EQ(Form1->Label9->text(), ".");
+    EXPECT_EQ(toText(Form1->Label6.text()), "");
+    EXPECT_EQ(toText(Form1->Label7.text()), "/emu/m2");
+    EXPECT_EQ(toText(Form1->Label1.text()), ".");
+    EXPECT_EQ(toText(Form1->Label9.text()), ".");
     // Start-up went on: every window exists.
     EXPECT_NE(Form4, nullptr);
 }
@@ -67,11 +68,11 @@ TEST_F(StartUp, ShortLanguageFileStopsAtTheFirstMissingLine)
     createForms();
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("5"));
-    EXPECT_EQ(Form1->Label1->text(), "line 2");
-    EXPECT_EQ(Form1->Label3->text(), "line 3");
-    EXPECT_EQ(Form1->Label4->text(), "line 4");
-    EXPECT_EQ(Form1->Label5->text(), ".");
-    EXPECT_EQ(Form1->Label8->text(), ".");
+    EXPECT_EQ(toText(Form1->Label1.text()), "line 2");
+    EXPECT_EQ(toText(Form1->Label3.text()), "line 3");
+    EXPECT_EQ(toText(Form1->Label4.text()), "line 4");
+    EXPECT_EQ(toText(Form1->Label5.text()), ".");
+    EXPECT_EQ(toText(Form1->Label8.text()), ".");
 }
 
 TEST_F(StartUp, NonTextValueStopsReadingWithOneError)
@@ -79,9 +80,9 @@ TEST_F(StartUp, NonTextValueStopsReadingWithOneError)
     writeKey("\"DMpath\"=\"/x\"\n\"CPS3\"=dword:00000001\n\"Model2\"=\"/m2\"\n");
     createForms();
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(Form1->Label10->text(), "/x");
-    EXPECT_EQ(Form1->Label6->text(), "...");
-    EXPECT_EQ(Form1->Label7->text(), "...");
+    EXPECT_EQ(toText(Form1->Label10.text()), "/x");
+    EXPECT_EQ(toText(Form1->Label6.text()), "...");
+    EXPECT_EQ(toText(Form1->Label7.text()), "...");
 }
 
 TEST_F(StartUp, OnlyTheMainWindowIsShownAndEachWindowHasItsCaptionAndSize)
@@ -94,19 +95,19 @@ TEST_F(StartUp, OnlyTheMainWindowIsShownAndEachWindowHasItsCaptionAndSize)
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_FALSE(Form3->isVisible());
     EXPECT_FALSE(Form4->isVisible());
-    EXPECT_EQ(Form1->windowTitle(), QString::fromUtf8("Choix de l'émulateur"));
-    EXPECT_EQ(Form3->windowTitle(), "CPS 3");
-    EXPECT_EQ(Form4->windowTitle(), "Model 2");
-    EXPECT_EQ(Form1->size(), QSize(512, 322));
-    EXPECT_EQ(Form2->size(), QSize(281, 401));
-    EXPECT_EQ(Form3->size(), QSize(517, 480));
-    EXPECT_EQ(Form4->size(), QSize(517, 480));
+    EXPECT_EQ(toText(Form1->caption()), QString::fromUtf8("Choix de l'émulateur"));
+    EXPECT_EQ(toText(Form3->caption()), "CPS 3");
+    EXPECT_EQ(toText(Form4->caption()), "Model 2");
+    EXPECT_EQ(widgetOf(*Form1)->size(), QSize(512, 322));
+    EXPECT_EQ(widgetOf(*Form2)->size(), QSize(281, 401));
+    EXPECT_EQ(widgetOf(*Form3)->size(), QSize(517, 480));
+    EXPECT_EQ(widgetOf(*Form4)->size(), QSize(517, 480));
 }
 
 TEST_F(StartUp, APressBeforeTheFirstFrameFindsEveryWindowMade)
 {
     startForms();
-    QTest::mouseClick(Form1->Label1, Qt::LeftButton);
+    QTest::mouseClick(widgetOf(Form1->Label1), Qt::LeftButton);
     ASSERT_NE(Form3, nullptr);
     EXPECT_TRUE(Form3->isVisible());
 }
@@ -171,7 +172,7 @@ TEST_F(ShutDown, StoresTheFoldersAsDisplayedAndKeepsTheProgramFolder)
     writeKeyWithLanguage(50, "/emu/cps3", windowsFolder, "\xE9mulateurs");
     createForms();
     Form1->show();
-    Form1->Label6->setText("/new/cps3");
+    Form1->Label6.setText("/new/cps3");
     Form1->close();
     const QByteArray text = settingsText();
     EXPECT_TRUE(text.contains("\"CPS3\"=\"/new/cps3\""));
@@ -187,7 +188,7 @@ TEST_F(ShutDown, ClosingASettingsWindowClosesTheHiddenMainWindow)
     Form1->Image4Click();
     ASSERT_FALSE(Form1->isVisible());
     ASSERT_TRUE(Form3->isVisible());
-    Form1->Label7->setText("/picked/model2");
+    Form1->Label7.setText("/picked/model2");
     EXPECT_TRUE(loopEndsAfter([] { Form3->close(); }));
     EXPECT_FALSE(Form3->isVisible());
     EXPECT_TRUE(settingsText().contains("\"Model2\"=\"/picked/model2\""));

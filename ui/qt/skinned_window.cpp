@@ -1,7 +1,6 @@
 #include "skinned_window.h"
 
 #include "components.h"
-#include "drag_strip.h"
 
 #include <QChildEvent>
 #include <QGuiApplication>
@@ -10,8 +9,9 @@
 #include <QWidget>
 #include <QWindow>
 
-SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity)
-    : QObject(window), window_(window), background_(background)
+SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity,
+                             std::function<bool(QPoint)> isCaption)
+    : QObject(window), window_(window), background_(background), isCaption_(std::move(isCaption))
 {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
@@ -25,7 +25,6 @@ SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity)
     const QString self = QLatin1Char('#') + window->objectName();
     const QString base = QStringLiteral(
         "%1 { background-color: %2; }\n"
-        "%1, %1 * { font-family: \"Tahoma\"; font-size: 11px; }\n"
         "QLabel { color: white; background: transparent; }\n"
         "QLabel:disabled { color: rgb(128, 128, 128); }\n")
         .arg(self, translucent ? QStringLiteral("transparent") : QStringLiteral("rgb(0, 255, 0)"));
@@ -81,7 +80,7 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
             break;
         auto *mouse = static_cast<QMouseEvent *>(event);
         const QPoint local = window_->mapFromGlobal(mouse->globalPosition().toPoint());
-        if (mouse->button() != Qt::LeftButton || !isInDragStrip(local.x(), local.y(), window_->width()))
+        if (mouse->button() != Qt::LeftButton || !isCaption_(local))
             break;
         QWindow *handle = window_->windowHandle();
         if (!handle || !handle->startSystemMove()) {
@@ -108,23 +107,3 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
     }
     return false;
 }
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#include <windowsx.h>
-
-bool WMNCHitTest(QWidget *, void *message, qintptr *result)
-{
-    const MSG *msg = static_cast<const MSG *>(message);
-    if (msg->message != WM_NCHITTEST)
-        return false;
-    *result = DefWindowProc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
-    POINT point{GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)};
-    ScreenToClient(msg->hwnd, &point);
-    RECT client;
-    GetClientRect(msg->hwnd, &client);
-    if (isInDragStrip(point.x, point.y, client.right))
-        *result = HTCAPTION;
-    return true;
-}
-#endif

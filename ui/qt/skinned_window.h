@@ -2,10 +2,13 @@
 // The look and behaviour shared by the frameless, picture-shaped windows:
 // at its first show the window takes its shape from the background picture
 // (its key colour is cut out) and is centred, so a window never shown never
-// decodes its art; a press in the top strip, on the window or on any control
-// in it (not on a popup over it), moves the window.
+// decodes its art; a left press where the window's hit test answers
+// "caption", on the window or on any control in it (not on a popup over it),
+// moves the window.
 #include <QObject>
 #include <QPoint>
+
+#include <functional>
 
 class QWidget;
 class TImage;
@@ -18,7 +21,9 @@ class SkinnedWindow : public QObject {
 
 public:
     // Call after the window's layout is loaded; `background` is its Image1.
-    SkinnedWindow(QWidget *window, TImage *background, qreal opacity = 1.0);
+    // `isCaption` is the hit test, for a point in client coordinates.
+    SkinnedWindow(QWidget *window, TImage *background, qreal opacity,
+                  std::function<bool(QPoint)> isCaption);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -27,14 +32,8 @@ private:
 
     QWidget *window_;
     TImage *background_;
+    std::function<bool(QPoint)> isCaption_;
     bool centred_ = false;
     bool dragging_ = false;
     QPoint dragOffset_;
 };
-
-#ifdef Q_OS_WIN
-// Answers the system's hit-test message for a skinned window: the default
-// answer, replaced by "caption" inside the drag strip. Returns false for any
-// other message.
-bool WMNCHitTest(QWidget *window, void *message, qintptr *result);
-#endif

@@ -1,0 +1,120 @@
+// The main window and the folder picker on Windows: the skin, the drag
+// strip, and a typical run from start to the stored folders.
+#include "config_goldens.h"
+#include "drag_strip.h"
+#include "windows_fixture.h"
+
+using namespace wintest;
+
+TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahoma)
+{
+    start();
+    RECT frame;
+    GetWindowRect(handle(*Form1), &frame);
+    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 512) / 2);
+    EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - 322) / 2);
+    const HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(GetWindowRgn(handle(*Form1), shape), COMPLEXREGION);
+    EXPECT_FALSE(PtInRegion(shape, 0, 0));  // a cut-out corner
+    EXPECT_TRUE(PtInRegion(shape, 20, 0));
+    EXPECT_TRUE(PtInRegion(shape, 256, 160));
+    DeleteObject(shape);
+    BYTE opacity = 0;
+    DWORD how = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(handle(*Form1), nullptr, &opacity, &how));
+    EXPECT_EQ(opacity, 240);
+    EXPECT_EQ(how, static_cast<DWORD>(LWA_ALPHA));
+
+    // The link is drawn in blue on the art, in Tahoma.
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP picture = CreateCompatibleBitmap(screen, 512, 322);
+    SelectObject(memory, picture);
+    SendMessageA(handle(*Form1), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    const RECT &link = Form1->Label1.impl().bounds;
+    int blue = 0;
+    for (int y = link.top; y < link.bottom; ++y)
+        for (int x = link.left; x < link.right; ++x)
+            blue += GetPixel(memory, x, y) == RGB(0, 0, 255);
+    EXPECT_GT(blue, 20) << "the link text is not drawn";
+    char face[LF_FACESIZE] = "";
+    SelectObject(memory, win32::font(Form1->layout().control("Label1").font));
+    GetTextFaceA(memory, sizeof face, face);
+    EXPECT_STREQ(face, "Tahoma");
+    DeleteDC(memory);
+    DeleteObject(picture);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(WindowsRun, TheStripDragsTheWindowAndAControlBelowItDoesNot)
+{
+    start();
+    const struct {
+        POINT from;
+        bool moves;
+    } presses[] = {
+        {{300, 3}, true},
+        {{60, kDragStripHeight - 1}, true},  // on the title label, in the strip
+        {{120, 75}, false},                  // on a text below the strip
+        {{300, 150}, false},                 // on the art below the strip
+    };
+    for (const auto &press : presses) {
+        const POINT moved = drag(*Form1, press.from, 40, 30);
+        EXPECT_EQ(moved.x, press.moves ? 40 : 0) << press.from.x << "," << press.from.y;
+        EXPECT_EQ(moved.y, press.moves ? 30 : 0) << press.from.x << "," << press.from.y;
+    }
+}
+
+// Picker assigns both folders, the CPS3 window opens with its presets, one
+// choice changes, a ROM folder is opened in its folder list, save.
+TEST_F(WindowsRun, ATypicalRunWritesTheFileTheLinuxProgramWritesAndStoresBothFolders)
+{
+    CreateDirectoryA((scratch / "emulators").c_str(), nullptr);
+    const std::string newCps3 = scratch / "emulators/cps3", newModel2 = scratch / "emulators/model2";
+    for (const std::string &folder : {newCps3, newModel2, newCps3 + "\\games"})
+        CreateDirectoryA(folder.c_str(), nullptr);
+    start();
+
+    click(Form1->Image2);
+    ASSERT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form2->caption(), "line 6");
+    EXPECT_EQ(GetFocus(), handle(Form2->Button1));
+    const LONG_PTR style = GetWindowLongPtrA(handle(*Form2), GWL_STYLE);
+    EXPECT_TRUE((style & WS_CAPTION) && (style & WS_SYSMENU) && !(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)));
+    openFolder(Form2->DirectoryListBox1, "emulators");
+    openFolder(Form2->DirectoryListBox1, "cps3");
+    press(Form2->BitBtn1);
+    openFolder(Form2->DirectoryListBox1, "emulators");
+    openFolder(Form2->DirectoryListBox1, "model2");
+    press(Form2->BitBtn2);
+    EXPECT_EQ(Form1->Label6.text(), newCps3);
+    EXPECT_EQ(Form1->Label7.text(), newModel2);
+    press(Form2->Button1);
+    EXPECT_FALSE(Form2->isVisible());
+
+    click(Form1->Image4);
+    ASSERT_TRUE(Form3->isVisible());
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_EQ(Form3->Label2.text(), newCps3 + "\\roms");
+    choose(Form3->ComboBox1, 1);
+    openFolder(Form3->DirectoryListBox1, "emulators");
+    openFolder(Form3->DirectoryListBox1, "cps3");
+    openFolder(Form3->DirectoryListBox1, "games");
+    EXPECT_EQ(Form3->Label2.text(), newCps3 + "\\games");
+    press(Form3->Button2);
+
+    std::string expected = filetest::expectedCps3File(newCps3 + "\\games");
+    expected.replace(expected.find("ForceSync=0"), 11, "ForceSync=1");
+    EXPECT_EQ(filetest::readBytes(newCps3 + "\\EMULATOR.INI"), expected);
+    EXPECT_TRUE(ended());
+    EXPECT_EQ(storedValue("CPS3"), newCps3);
+    EXPECT_EQ(storedValue("Model2"), newModel2);
+    EXPECT_TRUE(errors.empty());
+
+    // The next start reads them back.
+    destroyForms();
+    createForms();
+    EXPECT_EQ(Form1->Label6.text(), newCps3);
+    EXPECT_EQ(Form1->Label7.text(), newModel2);
+    EXPECT_EQ(Form1->Label1.text(), "line 2");
+}

@@ -1,0 +1,162 @@
+#include "components.h"
+#include "layer/application.h"
+#include "layer_impl.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QPixmap>
+#include <QTimer>
+#include <QtEndian>
+
+namespace {
+
+// A copy of a TrueType font whose name table names only `family` and
+// `style`, so that Qt files it under that family. Empty if it has no name
+// table.
+QByteArray renamedFont(QByteArray font, const QString &family, const QString &style)
+{
+    const QList<std::pair<quint16, QString>> names = {
+        {1, family}, {2, style}, {4, family + ' ' + style}, {6, family + '-' + style}};
+    QByteArray table(6 + 12 * names.size(), '\0');
+    auto put16 = [](QByteArray &bytes, qsizetype at, quint16 value) {
+        qToBigEndian(value, bytes.data() + at);
+    };
+    put16(table, 2, quint16(names.size()));
+    put16(table, 4, quint16(table.size()));
+    QByteArray strings;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QByteArray text(names[i].second.size() * 2, '\0');
+        qToBigEndian<char16_t>(names[i].second.utf16(), names[i].second.size(), text.data());
+        const qsizetype record = 6 + 12 * i;
+        put16(table, record, 3);           // Windows platform,
+        put16(table, record + 2, 1);       // Unicode,
+        put16(table, record + 4, 0x0409);  // English
+        put16(table, record + 6, names[i].first);
+        put16(table, record + 8, quint16(text.size()));
+        put16(table, record + 10, quint16(strings.size()));
+        strings += text;
+    }
+    table += strings;
+
+    if (font.size() < 12)
+        return {};
+    const int tableCount = qFromBigEndian<quint16>(font.constData() + 4);
+    for (int i = 0; i < tableCount && 12 + 16 * (i + 1) <= font.size(); ++i) {
+        const qsizetype record = 12 + 16 * i;
+        if (font.mid(record, 4) != "name")
+            continue;
+        // The new table goes at the end; the old one is left unreferenced.
+        while (font.size() % 4)
+            font += '\0';
+        qToBigEndian(quint32(font.size()), font.data() + record + 8);
+        qToBigEndian(quint32(table.size()), font.data() + record + 12);
+        return font + table;
+    }
+    return {};
+}
+
+// Where no Tahoma is installed, free stand-ins take its place, one per
+// weight: the Tahoma of Debian's fonts-wine (which fontconfig does not index)
+// for regular, and for bold DejaVu Sans Condensed Bold, since the wine bold
+// draws thin with a wide gap after "/".
+void installTahomaStandIns()
+{
+    const QString tahoma = QStringLiteral("Tahoma");
+    // The family's styles come straight from the font list; matching a font
+    // (QFontInfo) would also load the stand-in fontconfig offers for it.
+    if (!QFontDatabase::styles(tahoma).isEmpty())
+        return;
+    QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+    QFile bold(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf"));
+    if (bold.open(QIODevice::ReadOnly))
+        QFontDatabase::addApplicationFontFromData(renamedFont(bold.readAll(), tahoma, QStringLiteral("Bold")));
+}
+
+
+// Runs the work once the form's first frame is on the screen, or at the
+// first press if that comes sooner. It belongs to the form's window, so it
+// goes with it.
+class FirstFrameWatcher : public QObject {
+public:
+    FirstFrameWatcher(QWidget *window, std::function<void()> work)
+        : QObject(window), window_(window), work_(std::move(work))
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Paint:
+            // The frame is flushed once the paint events are done.
+            if (!scheduled_ && watched->isWidgetType()
+                && static_cast<QWidget *>(watched)->window() == window_) {
+                scheduled_ = true;
+                QTimer::singleShot(0, this, [this] { run(); });
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Close:
+            run();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void run()
+    {
+        // A press may come between the first frame and its queued call.
+        if (done_)
+            return;
+        done_ = true;
+        qApp->removeEventFilter(this);
+        work_();
+        deleteLater();
+    }
+
+    QWidget *window_;
+    std::function<void()> work_;
+    bool scheduled_ = false;
+    bool done_ = false;
+};
+
+} // namespace
+
+struct ui::Application::Impl {
+    explicit Impl(int &argc, char **argv) : app(argc, argv) {}
+    QApplication app;
+};
+
+ui::Application::Application(int &argc, char **argv, const std::string &title)
+    : impl_(std::make_unique<Impl>(argc, argv))
+{
+    // No display name: Qt would append it to every window title.
+    impl_->app.setApplicationName(QString::fromStdString(title));
+    impl_->app.setQuitOnLastWindowClosed(false);
+
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addPixmap(QPixmap::fromImage(readPicture(QStringLiteral(":/art/icon_%1.png").arg(size))));
+    impl_->app.setWindowIcon(icon);
+
+    installTahomaStandIns();
+}
+
+ui::Application::~Application() = default;
+
+int ui::Application::run()
+{
+    return impl_->app.exec();
+}
+
+void ui::afterFirstFrame(Form &form, std::function<void()> work)
+{
+    new FirstFrameWatcher(form.impl().window, std::move(work));
+}

@@ -1,0 +1,233 @@
+#include "access.h"
+#include "bevel.h"
+#include "components.h"
+#include "drive_combo.h"
+#include "drop_down.h"
+#include "folder_list.h"
+#include "handler_guard.h"
+#include "layer_impl.h"
+#include "text.h"
+
+#include <QPushButton>
+#include <QToolButton>
+
+using core::ControlKind;
+
+namespace {
+
+// A slot that runs the member's handler `event`, if it has one, in the guard.
+template <typename Member>
+auto firing(const ui::Control::Impl *impl, std::function<void()> Member::*event)
+{
+    return [impl, event] {
+        if (!impl->member)
+            return;
+        const std::function<void()> &handler = static_cast<Member *>(impl->member)->*event;
+        if (handler)
+            runGuarded(handler);
+    };
+}
+
+QString picturePath(const std::string &picture)
+{
+    return QStringLiteral(":/art/%1.png").arg(QString::fromStdString(picture));
+}
+
+QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui::Control::Impl *impl,
+                    bool skinned)
+{
+    switch (layout.kind) {
+    case ControlKind::Image: {
+        auto *image = new TImage(window);
+        if (!layout.picture.empty())
+            image->setPicture(picturePath(layout.picture));
+        image->setTransparent(layout.transparent);
+        image->setStretch(layout.stretch);
+        QObject::connect(image, &TImage::clicked, image, firing(impl, &ui::Image::onClick));
+        return image;
+    }
+    case ControlKind::Label: {
+        auto *label = new TLabel(window);
+        label->setText(toText(layout.text));
+        label->setAutoSize(layout.autoSize);
+        if (layout.centred)
+            label->setAlignment(Qt::AlignCenter);
+        QObject::connect(label, &TLabel::clicked, label, firing(impl, &ui::Label::onClick));
+        return label;
+    }
+    case ControlKind::Button: {
+        auto *button = new QPushButton(toText(layout.text), window);
+        // Enter presses the button that has the focus, in the skinned windows.
+        button->setAutoDefault(skinned);
+        QObject::connect(button, &QPushButton::clicked, button, firing(impl, &ui::Button::onClick));
+        return button;
+    }
+    case ControlKind::BitBtn: {
+        auto *button = new QToolButton(window);
+        button->setText(toText(layout.text));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setFocusPolicy(Qt::StrongFocus);
+        const QPixmap picture = loadPicture(picturePath(layout.picture), layout.transparent);
+        button->setIcon(picture);
+        button->setIconSize(picture.size());
+        QObject::connect(button, &QToolButton::clicked, button, firing(impl, &ui::Button::onClick));
+        return button;
+    }
+    case ControlKind::ComboBox: {
+        auto *list = new TComboBox(window);
+        for (const std::string &item : layout.items)
+            list->addItem(toText(item));
+        list->setItemIndex(layout.itemIndex);
+        QObject::connect(list, &TComboBox::changed, list, firing(impl, &ui::ComboBox::onChange));
+        return list;
+    }
+    case ControlKind::DirectoryListBox: {
+        auto *list = new TDirectoryListBox(window);
+        QObject::connect(list, &TDirectoryListBox::mouseDown, list,
+                         firing(impl, &ui::DirectoryListBox::onMouseDown));
+        return list;
+    }
+    case ControlKind::DriveComboBox: {
+        auto *drives = new TDriveComboBox(window);
+        QObject::connect(drives, &TDriveComboBox::changed, drives, firing(impl, &ui::DriveComboBox::onChange));
+        return drives;
+    }
+    case ControlKind::Bevel: {
+        auto *bevel = new TBevel(window);
+        bevel->setShape(layout.bottomLineOnly ? TBevel::BottomLine : TBevel::Box);
+        return bevel;
+    }
+    }
+    return nullptr;
+}
+
+template <typename Widget>
+Widget *widget(const ui::Control &control)
+{
+    return static_cast<Widget *>(control.impl().widget);
+}
+
+} // namespace
+
+std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout, QWidget *window,
+                                               bool skinned)
+{
+    auto impl = std::make_unique<ui::Control::Impl>();
+    QWidget *w = impl->widget = makeWidget(layout, window, impl.get(), skinned);
+    w->setObjectName(QString::fromStdString(layout.name));
+    const core::Rect &r = layout.bounds;
+    if (layout.autoSize)
+        w->move(r.left, r.top);
+    else
+        w->setGeometry(r.left, r.top, r.width, r.height);
+    w->setEnabled(layout.enabled);
+    if (layout.handCursor)
+        w->setCursor(Qt::PointingHandCursor);
+    return impl;
+}
+
+namespace ui {
+
+Control::Impl *Control::attach(Form &form, Control &control)
+{
+    Impl *impl = form.impl().controls.at(control.name()).get();
+    impl->member = &control;
+    return impl;
+}
+
+void Control::detach(Impl *impl)
+{
+    impl->member = nullptr;
+}
+
+void Control::setEnabled(bool on)
+{
+    impl_->widget->setEnabled(on);
+}
+
+bool Control::isEnabled() const
+{
+    return impl_->widget->isEnabled();
+}
+
+void Label::setText(const std::string &text)
+{
+    widget<TLabel>(*this)->setText(toText(text));
+}
+
+std::string Label::text() const
+{
+    return toBytes(widget<TLabel>(*this)->text());
+}
+
+void Button::setText(const std::string &text)
+{
+    widget<QAbstractButton>(*this)->setText(toText(text));
+}
+
+std::string Button::text() const
+{
+    return toBytes(widget<QAbstractButton>(*this)->text());
+}
+
+int ComboBox::count() const
+{
+    return widget<TComboBox>(*this)->count();
+}
+
+void ComboBox::setItem(int n, const std::string &text)
+{
+    widget<TComboBox>(*this)->setItem(n, toText(text));
+}
+
+int ComboBox::itemIndex() const
+{
+    return widget<TComboBox>(*this)->itemIndex();
+}
+
+void ComboBox::setItemIndex(int n)
+{
+    widget<TComboBox>(*this)->setItemIndex(n);
+}
+
+std::string ComboBox::text() const
+{
+    return toBytes(widget<TComboBox>(*this)->currentText());
+}
+
+std::string DirectoryListBox::directory() const
+{
+    return widget<TDirectoryListBox>(*this)->directory();
+}
+
+void DirectoryListBox::setDirectory(const std::string &folder)
+{
+    widget<TDirectoryListBox>(*this)->setDirectory(folder);
+}
+
+void DirectoryListBox::setDrive(const std::string &driveRoot)
+{
+    widget<TDirectoryListBox>(*this)->setDrive(driveRoot);
+}
+
+std::string DriveComboBox::drive() const
+{
+    return widget<TDriveComboBox>(*this)->drive();
+}
+
+void DriveComboBox::setDrive(const std::string &driveRoot)
+{
+    widget<TDriveComboBox>(*this)->setDrive(driveRoot);
+}
+
+void DriveComboBox::setDrives(const std::vector<std::string> &drives)
+{
+    widget<TDriveComboBox>(*this)->setDrives(drives);
+}
+
+} // namespace ui
+
+QWidget *controlWidget(const ui::Control &control)
+{
+    return control.impl().widget;
+}

@@ -1,0 +1,161 @@
+#include "access.h"
+#include "components.h"
+#include "handler_guard.h"
+#include "layer_impl.h"
+#include "skinned_window.h"
+#include "text.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace {
+
+int liveForms = 0;
+
+// A window's QWidget: closing runs the window's close handler, and ends the
+// program for the main window.
+class FormWindow : public QWidget {
+public:
+    explicit FormWindow(ui::Form &form) : form_(form) {}
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (form_.onClose)
+            runGuarded(form_.onClose);
+        // The program ends even when the close handler failed: the error
+        // has been shown, and refusing to quit would trap the user.
+        event->accept();
+        if (form_.isMainWindow())
+            QCoreApplication::quit();
+    }
+
+    void showEvent(QShowEvent *event) override
+    {
+        // Skinned windows place themselves, with their shape.
+        if (!centred_ && !form_.layout().skinned) {
+            centred_ = true;
+            centreOnScreen(this);
+        }
+        QWidget::showEvent(event);
+    }
+
+private:
+    ui::Form &form_;
+    bool centred_ = false;
+};
+
+QString fontRule(const core::Font &font)
+{
+    return QStringLiteral("font-size: %1px;%2%3")
+        .arg(font.pixelSize)
+        .arg(font.bold ? QStringLiteral(" font-weight: bold;") : QString())
+        .arg(font.underline ? QStringLiteral(" text-decoration: underline;") : QString());
+}
+
+// The window's font, and each control's own font and colour where the
+// layout gives one.
+QString styleSheet(const core::FormLayout &layout)
+{
+    const QString self = QLatin1Char('#') + QString::fromStdString(layout.name);
+    QString rules = QStringLiteral("%1, %1 * { font-family: \"Tahoma\"; %2 }\n").arg(self, fontRule(layout.font));
+    const core::Font &common = layout.font;
+    for (const core::ControlLayout &c : layout.controls) {
+        const bool ownFont = c.font.pixelSize != common.pixelSize || c.font.bold != common.bold
+            || c.font.underline != common.underline;
+        const bool ownColour = c.colour.red != 255 || c.colour.green != 255 || c.colour.blue != 255;
+        if (!ownFont && !ownColour)
+            continue;
+        rules += QStringLiteral("#%1 { %2%3 }\n")
+                     .arg(QString::fromStdString(c.name), ownFont ? fontRule(c.font) : QString(),
+                          ownColour ? QStringLiteral(" color: rgb(%1, %2, %3);")
+                                          .arg(c.colour.red).arg(c.colour.green).arg(c.colour.blue)
+                                    : QString());
+    }
+    return rules;
+}
+
+} // namespace
+
+namespace ui {
+
+Form::Form(const char *layoutName)
+    : layout_(core::formLayout(layoutName)), main_(liveForms++ == 0), impl_(std::make_unique<Impl>())
+{
+    QWidget *window = impl_->window = new FormWindow(*this);
+    window->setObjectName(QString::fromStdString(layout_.name));
+    window->setWindowTitle(toText(layout_.caption));
+    window->resize(layout_.clientWidth, layout_.clientHeight);
+    window->setStyleSheet(styleSheet(layout_));
+    for (const core::ControlLayout &control : layout_.controls)
+        impl_->controls[control.name] = makeControl(control, window, layout_.skinned);
+
+    if (layout_.skinned) {
+        auto *background = static_cast<TImage *>(impl_->controls.at(layout_.background)->widget);
+        new SkinnedWindow(window, background, layout_.opacity / 255.0, [this](QPoint at) {
+            return onHitTest && onHitTest(at.x(), at.y(), HitTest::Client) == HitTest::Caption;
+        });  // owned by the window
+    } else {
+        window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        window->setFixedSize(window->size());
+    }
+
+    QWidget *previous = nullptr;
+    for (const std::string &name : layout_.tabOrder) {
+        QWidget *next = impl_->controls.at(name)->widget;
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        else
+            next->setFocus();  // taken when the window first becomes active
+        previous = next;
+    }
+}
+
+Form::~Form()
+{
+    delete impl_->window;
+    --liveForms;
+}
+
+void Form::show()
+{
+    impl_->window->show();
+}
+
+void Form::hide()
+{
+    impl_->window->hide();
+}
+
+bool Form::isVisible() const
+{
+    return impl_->window->isVisible();
+}
+
+void Form::close()
+{
+    impl_->window->close();
+}
+
+void Form::setCaption(const std::string &text)
+{
+    impl_->window->setWindowTitle(toText(text));
+}
+
+std::string Form::caption() const
+{
+    return toBytes(impl_->window->windowTitle());
+}
+
+int Form::clientWidth() const
+{
+    return impl_->window->width();
+}
+
+} // namespace ui
+
+QWidget *widgetOf(const ui::Form &form)
+{
+    return form.impl().window;
+}
