@@ -19,7 +19,7 @@ for arch in i686 x86_64; do
     [ -f "$dir/CMakeCache.txt" ] || discovery=(-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST)
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch-w64-mingw32.cmake" "${discovery[@]}" >/dev/null
-    cmake --build "$dir" -j2
+    cmake --build "$dir" -j2 --target dravomel dravomel-register windows_texts
     rm -f "$dir"/Dravomel-*-setup.exe "$dir"/Dravomel-*-portable.zip
     (cd "$dir" && cpack >/dev/null)
     for package in "$dir"/Dravomel-*-setup.exe "$dir"/Dravomel-*-portable.zip; do

@@ -183,7 +183,11 @@ check_packages() {
     "$wine64" "$inst\\Dravomel.exe" "${options[@]}" >/dev/null 2>&1 || fail "the command-line write failed"
     mv emu/EMULATOR.INI windows.ini
     "$linux_program" "${options[@]}" >/dev/null
-    cmp emu/EMULATOR.INI windows.ini || fail "the Windows EMULATOR.INI differs from the Linux one"
+    # The same bytes, but for the ROM folder, spelt as each system spells it.
+    local roms
+    roms=$(win winepath -w "$pkg/roms")
+    sed "s|=$pkg/roms\r\$|=${roms//\\/\\\\}\r|" emu/EMULATOR.INI | cmp - windows.ini ||
+        fail "the Windows EMULATOR.INI differs from the Linux one"
 
     # English on choice, over the first install.
     "$wine64" "$dir/Dravomel-$version-win64-setup.exe" /S /TEXTS=en || fail "the installer failed"
