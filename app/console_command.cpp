@@ -8,9 +8,9 @@
 #include <windows.h>
 #endif
 
+#ifdef _WIN32
 namespace {
 
-#ifdef _WIN32
 bool usable(HANDLE handle)
 {
     return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
@@ -31,11 +31,12 @@ HANDLE outputHandle(DWORD which)
 }
 
 // Texts are in the ANSI code page; a console shows them in its own (OEM)
-// one, so it is given the characters rather than the bytes.
-void put(const std::string &text, DWORD which)
+// one, so it is given the characters rather than the bytes. False when the
+// text could not be written.
+bool put(const std::string &text, DWORD which)
 {
     if (text.empty())
-        return;
+        return true;
     const HANDLE handle = outputHandle(which);
     DWORD mode = 0;
     DWORD done = 0;
@@ -43,31 +44,27 @@ void put(const std::string &text, DWORD which)
         const int size = static_cast<int>(text.size());
         std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
         MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], static_cast<int>(wide.size()));
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr);
-    } else if (handle != INVALID_HANDLE_VALUE) {
-        WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &done, nullptr);
+        return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr) &&
+               done == wide.size();
     }
+    return handle != INVALID_HANDLE_VALUE &&
+           WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &done, nullptr) && done == text.size();
 }
-
-const DWORD kOut = STD_OUTPUT_HANDLE;
-const DWORD kErr = STD_ERROR_HANDLE;
-#else
-void put(const std::string &text, std::FILE *stream)
-{
-    std::fwrite(text.data(), 1, text.size(), stream);
-    std::fflush(stream);
-}
-
-std::FILE *const kOut = stdout;
-std::FILE *const kErr = stderr;
-#endif
 
 } // namespace
+#endif
 
 int runConsoleCommand(int argc, char **argv)
 {
     const core::CommandResult result = core::runCommandLine({argv + 1, argv + argc});
-    put(result.out, kOut);
-    put(result.err, kErr);
-    return result.status;
+#ifdef _WIN32
+    const bool written = put(result.out, STD_OUTPUT_HANDLE);
+    put(result.err, STD_ERROR_HANDLE);
+    if (written)
+        return result.status;
+    put("dravomel: cannot write the output\n", STD_ERROR_HANDLE);
+    return 1;
+#else
+    return core::printCommandResult(result, stdout, stderr);
+#endif
 }

@@ -1,7 +1,8 @@
 // dravomel-register: gives the current user a stored key whose program
-// folder is one of the installed language folders, unless one is set.
+// folder is one of the shipped language folders, unless one is set.
 //   dravomel-register [--lang fr|en] [--folder DIR] | --help | --version
 #include "errors.h"
+#include "language_table.h"
 #include "paths.h"
 #include "program_folder.h"
 #include "settings_hive.h"
@@ -10,9 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
-#include <system_error>
+#include <vector>
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -28,47 +28,68 @@
 namespace {
 
 #ifdef _WIN32
-std::string languageFolder(const std::string &lang)
+std::string realPath(const std::string &path)
+{
+    char resolved[MAX_PATH];
+    const DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, resolved, nullptr);
+    return n > 0 && n < MAX_PATH ? std::string(resolved, n) : path;
+}
+
+// The folder this program is in.
+std::string programFolder()
 {
     char self[MAX_PATH];
     const DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string bin = n > 0 && n < MAX_PATH ? std::string(self, n) : std::string(".\\x");
     bin.erase(bin.rfind('\\'));
-    const std::string folder = bin + "\\" DRAVOMEL_LANGUAGE_ROOT_FROM_BIN "\\" + lang;
-    char resolved[MAX_PATH];
-    const DWORD m = GetFullPathNameA(folder.c_str(), MAX_PATH, resolved, nullptr);
-    return m > 0 && m < MAX_PATH ? std::string(resolved, m) : folder;
+    return bin;
 }
 #else
-std::string languageFolder(const std::string &lang)
+std::string realPath(const std::string &path)
+{
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+std::string programFolder()
 {
     char self[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
     std::string bin = n > 0 ? std::string(self, static_cast<std::size_t>(n)) : std::string("/usr/bin/x");
     bin.erase(bin.rfind('/'));
-    const std::string folder = bin + "/" DRAVOMEL_LANGUAGE_ROOT_FROM_BIN "/" + lang;
-    char resolved[PATH_MAX];
-    return ::realpath(folder.c_str(), resolved) ? std::string(resolved) : folder;
+    return bin;
 }
 #endif
+
+// The installed language folders; run from its build folder, the program
+// takes the source tree's instead, since nothing is installed there.
+std::vector<std::string> languageRoots()
+{
+    const std::string bin = programFolder();
+    std::vector<std::string> roots{realPath(core::inFolder(bin, DRAVOMEL_LANGUAGE_ROOT_FROM_BIN))};
+#if defined(DRAVOMEL_BUILD_BIN_DIR) && defined(DRAVOMEL_SOURCE_LANGUAGE_ROOT)
+    if (realPath(bin) == realPath(DRAVOMEL_BUILD_BIN_DIR))
+        roots.push_back(DRAVOMEL_SOURCE_LANGUAGE_ROOT);
+#endif
+    return roots;
+}
 
 // Also the source of its manual page (help2man), so every option is listed here.
 const char kHelp[] = R"(Usage: dravomel-register [--lang fr|en] [--folder DIR]
 
-Gives the current user a stored key whose program folder is an installed
+Gives the current user a stored key whose program folder is a shipped
 language folder, so that the first start of dravomel shows its texts: the
-Linux menu entry and the first start of the Windows portable folder run it
-before dravomel. A program folder already stored is never changed.
+Linux menu entry and the Windows portable folder's first start run it before
+dravomel. A program folder already stored is never changed; a folder without
+a language file is refused.
 
   --lang fr|en    the installed French (the default) or English folder
-  --folder DIR    DIR instead of an installed language folder; it must hold
-                  a LNGFILE
+  --folder DIR    DIR instead of an installed language folder
   --help          show this help and exit
   --version       show the version and exit
 
 Exit status: 0 the key was written or was already set; 1 the stored settings
-could not be opened or written; 2 bad input (an unknown option or language, a
-folder without LNGFILE), and nothing was stored.
+could not be opened or written; 2 bad input.
 )";
 
 int usage()
@@ -89,39 +110,46 @@ int main(int argc, char **argv)
         std::puts("dravomel-register " DRAVOMEL_VERSION);
         return 0;
     }
-    std::string folder = languageFolder("fr");
+    std::string lang = "fr";
+    std::string folder;
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--lang") == 0 && hasValue) {
-            const std::string lang = argv[++i];
+            lang = argv[++i];
             if (lang != "fr" && lang != "en") {
                 std::fprintf(stderr, "dravomel-register: no language \"%s\" (fr or en)\n", lang.c_str());
                 return 2;
             }
-            folder = languageFolder(lang);
         } else if (std::strcmp(argv[i], "--folder") == 0 && hasValue) {
             folder = argv[++i];
         } else {
             return usage();
         }
     }
-
-    // A program folder without a language file would show a window without
-    // texts; better to say so now than store it.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(core::inFolder(folder, "LNGFILE"), error)) {
-        std::fprintf(stderr, "dravomel-register: %s holds no LNGFILE; nothing stored\n", folder.c_str());
-        return 2;
+    if (folder.empty()) {
+        folder = core::shippedLanguageFolder(languageRoots(), lang);
+        if (folder.empty()) {
+            std::fprintf(stderr, "dravomel-register: no shipped language folder \"%s\" found; "
+                                 "give one with --folder DIR\n", lang.c_str());
+            return 2;
+        }
+        folder = realPath(folder);
     }
 
     try {
         const auto hive = core::currentUserHive();
-        switch (core::registerProgramFolder(*hive, folder)) {
+        std::string stored;
+        switch (core::registerProgramFolder(*hive, folder, stored)) {
         case core::Registration::Written:
-            std::printf("Program folder set to %s\n", folder.c_str());
+            std::printf("Program folder set to %s\n", stored.c_str());
             return 0;
         case core::Registration::AlreadySet:
+            std::printf("Program folder already set to %s; it was kept\n", stored.c_str());
             return 0;
+        case core::Registration::NoLanguageFile:
+            std::fprintf(stderr, "dravomel-register: %s holds no language file (%s); nothing was stored\n",
+                         folder.c_str(), core::kLanguageFileName);
+            return 2;
         case core::Registration::KeyUnavailable:
             std::fprintf(stderr, "dravomel-register: the stored settings cannot be opened or created\n");
             return 1;

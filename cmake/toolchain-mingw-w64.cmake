@@ -30,7 +30,3 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR wine)
   endif()
 endif()
-# Tests are listed when CTest runs them, so a build needs no Wine.
-if(NOT DEFINED CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE)
-  set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
-endif()

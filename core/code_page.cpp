@@ -75,9 +75,11 @@ std::string codePageOfLocale(const std::string &locale)
     return "1252";
 }
 
+const char kCodePageVariable[] = "DRAVOMEL_CODEPAGE";
+
 std::string emulatorCodePage()
 {
-    const std::string chosen = environment("DRAVOMEL_CODEPAGE");
+    const std::string chosen = environment(kCodePageVariable);
     if (!chosen.empty())
         return chosen;
     for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
@@ -89,6 +91,11 @@ std::string emulatorCodePage()
 }
 
 #ifdef _WIN32
+
+std::string codePageProblem(const std::string &)
+{
+    return std::string();
+}
 
 std::optional<std::string> toCodePage(const std::string &text, const std::string &)
 {
@@ -135,7 +142,34 @@ bool isValidUtf8(const std::string &text)
     return true;
 }
 
+// A converter from UTF-8 to `codePage`, given by number ("1252") or by
+// iconv's own name; (iconv_t)-1 when iconv knows no such code page.
+iconv_t converterTo(const std::string &codePage)
+{
+    const bool number = !codePage.empty()
+        && std::all_of(codePage.begin(), codePage.end(),
+                       [](unsigned char c) { return std::isdigit(c) != 0; });
+    return ::iconv_open((number ? "CP" + codePage : codePage).c_str(), "UTF-8");
+}
+
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+
 } // namespace
+
+std::string codePageProblem(const std::string &codePage)
+{
+    if (codePage == "65001")
+        return std::string();
+    const iconv_t cd = converterTo(codePage);
+    if (cd != kNoConverter) {
+        ::iconv_close(cd);
+        return std::string();
+    }
+    if (!environment(kCodePageVariable).empty())
+        return std::string(kCodePageVariable) + " names the code page \"" + codePage
+               + "\", which is not known here";
+    return "the code page " + codePage + " of the locale is not known here";
+}
 
 std::optional<std::string> toCodePage(const std::string &text, const std::string &codePage)
 {
@@ -145,12 +179,8 @@ std::optional<std::string> toCodePage(const std::string &text, const std::string
     if (ascii || codePage == "65001" || !isValidUtf8(text))
         return text;
 
-    const bool number = !codePage.empty()
-        && std::all_of(codePage.begin(), codePage.end(),
-                       [](unsigned char c) { return std::isdigit(c) != 0; });
-    const std::string name = number ? "CP" + codePage : codePage;
-    iconv_t cd = ::iconv_open(name.c_str(), "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    const iconv_t cd = converterTo(codePage);
+    if (cd == kNoConverter)
         return std::nullopt;
 
     // No character takes more bytes in these code pages than in UTF-8.

@@ -15,6 +15,10 @@ std::string codePageOfLocale(const std::string &locale);
 // prefix set up another way), else that of LC_ALL, LC_CTYPE or LANG.
 std::string emulatorCodePage();
 
+// Why texts cannot be written in `codePage` here, naming where it was chosen
+// (DRAVOMEL_CODEPAGE or the locale); empty when they can.
+std::string codePageProblem(const std::string &codePage);
+
 // `text` in `codePage` ("1252"; "65001" is UTF-8 itself). A text that is not
 // valid UTF-8 is taken as already in the code page and comes back unchanged.
 // Nothing when the code page cannot hold a character of it, or is unknown.

@@ -9,7 +9,9 @@
 #include "presets.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <utility>
@@ -29,7 +31,8 @@ const char kUsage[] = R"(Usage:
   dravomel --help | --version
 
 write starts from the settings window's presets, and each option changes one
-choice. Options are also accepted as --name=VALUE.
+choice. Options are also accepted as --name=VALUE. After "--" no argument is
+an option, so a FOLDER or FILE may begin with "-".
 
   both emulators:
     --rom-folder DIR                     an existing folder (preset: FOLDER/roms)
@@ -49,9 +52,9 @@ choice. Options are also accepted as --name=VALUE.
     --filtering none|bilinear|trilinear  (preset bilinear)
     --filter-tilemaps 0|1                (preset 0; always 0 unless bilinear)
 
-Exit status: 0 done; 1 the file could not be written, or the language file is
-incomplete; 2 bad input (an unknown option, a value out of range, a missing
-folder or file), and nothing was written.
+Exit status: 0 done; 1 the file or this output could not be written, or the
+language file is incomplete; 2 bad input (an unknown option, a value out of
+range, a missing folder or file), and nothing was written.
 )";
 
 // Bad input on the command line; nothing has been written.
@@ -72,12 +75,18 @@ struct ParsedArgs {
 
 // Arguments from `from` on: every option takes a value, as "--name VALUE" or
 // "--name=VALUE", and may come before or after the positional arguments.
+// After "--" every argument is positional, even one that begins with "-".
 ParsedArgs parseArgs(const std::vector<std::string> &args, std::size_t from,
                      const std::vector<std::string> &known, const std::string &command)
 {
     ParsedArgs parsed;
     for (std::size_t i = from; i < args.size(); ++i) {
         const std::string &arg = args[i];
+        if (arg == "--") {
+            parsed.positional.insert(parsed.positional.end(), args.begin() + static_cast<long>(i) + 1,
+                                     args.end());
+            return parsed;
+        }
         if (isHelp(arg)) {
             parsed.help = true;
             return parsed;
@@ -118,14 +127,7 @@ std::string existingFolder(const std::string &path)
     std::error_code ec;
     if (path.empty() || !fs::is_directory(path, ec))
         throw UsageError("no such folder: " + path);
-    fs::path folder(path);
-    if (folder.is_relative())
-        folder = (fs::current_path() / folder).lexically_normal();
-    std::string text = folder.string();
-    const std::size_t root = folder.root_path().string().size();
-    while (text.size() > root && (text.back() == '/' || text.back() == kPathSeparator))
-        text.pop_back();
-    return text;
+    return absoluteFolder(path);
 }
 
 int zeroOrOne(const std::string &name, const std::string &value)
@@ -342,6 +344,19 @@ CommandResult runCommandLine(const std::vector<std::string> &args)
     } catch (const std::exception &e) {
         return {kFailed, "", "dravomel: " + std::string(e.what()) + "\n"};
     }
+}
+
+int printCommandResult(const CommandResult &result, std::FILE *out, std::FILE *err)
+{
+    const bool written = std::fwrite(result.out.data(), 1, result.out.size(), out) == result.out.size()
+        && std::fflush(out) == 0 && !std::ferror(out);
+    const int writeErr = errno;
+    std::fputs(result.err.c_str(), err);
+    if (written)
+        return result.status;
+    std::fprintf(err, "dravomel: cannot write the output: %s\n", std::strerror(writeErr));
+    std::fflush(err);
+    return kFailed;
 }
 
 } // namespace core

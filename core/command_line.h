@@ -2,6 +2,7 @@
 // The program's command line: write an emulator's configuration or check a
 // language file, without any window. It needs no display; the files it
 // reads and writes are its only side effects.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,10 @@ struct CommandResult {
 
 // `args` are the arguments after the program's name.
 CommandResult runCommandLine(const std::vector<std::string> &args);
+
+// Prints `result` to `out` and `err` and gives the exit status: the result's
+// own, or 1 with a line on `err` when `out` cannot be written (a full disk, a
+// closed pipe).
+int printCommandResult(const CommandResult &result, std::FILE *out, std::FILE *err);
 
 } // namespace core

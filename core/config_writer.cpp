@@ -42,6 +42,16 @@ const DrivenLine kModel2Driven[] = {
 const std::size_t kBilinearLine = 17;
 const std::size_t kTrilinearLine = 18;
 
+// A line break would split the value's line, and what follows it would be
+// read as keys of its own.
+void refuseLineBreak(const std::string &path, const DrivenLine &line, const std::string &value)
+{
+    if (value.find_first_of("\r\n") == std::string::npos)
+        return;
+    const std::string what = std::string(line.key) == "Dir1" ? "the ROM folder" : line.key;
+    throw WriteError(path, what + " \"" + value + "\" holds a line break");
+}
+
 // Tables and values are matched by size at compile time, so a key can never
 // silently go without its value.
 template <std::size_t N>
@@ -52,8 +62,12 @@ void applyThenSave(ConfigTemplate &t, const DrivenLine (&table)[N], const std::s
     // emulator could not read leaves both the template and the file alone.
     const std::string path = configurationPath(emulatorFolder);
     const std::string codePage = emulatorCodePage();
+    const std::string problem = codePageProblem(codePage);
+    if (!problem.empty())
+        throw WriteError(path, problem);
     std::string encoded[N];
     for (std::size_t i = 0; i < N; ++i) {
+        refuseLineBreak(path, table[i], values[i]);
         std::optional<std::string> text = toCodePage(values[i], codePage);
         if (!text)
             throw WriteError(path, "\"" + values[i] + "\" cannot be written in code page " + codePage);

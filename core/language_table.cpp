@@ -1,19 +1,9 @@
 #include "language_table.h"
 
 #include "errors.h"
+#include "whole_file.h"
 
 #include <algorithm>
-
-#ifdef _WIN32
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#else
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #if defined(__SSE2__) || defined(_M_X64)
 #define DRAVOMEL_SSE2
@@ -32,6 +22,7 @@ bool isBreak(char c)
     return c == '\r' || c == '\n';
 }
 
+#ifdef DRAVOMEL_SSE2
 // Index of the lowest set bit of a non-zero mask.
 unsigned lowestBit(unsigned mask)
 {
@@ -43,6 +34,7 @@ unsigned lowestBit(unsigned mask)
     return static_cast<unsigned>(__builtin_ctz(mask));
 #endif
 }
+#endif
 
 // Calls onBreak(i) for each CR or LF at text[i], in order. On a large file
 // this search is most of the work, so sixteen bytes are compared at once
@@ -94,59 +86,15 @@ std::string lineAt(const std::string &text, std::size_t start)
     return std::string(begin, std::find_if(begin, text.end(), isBreak));
 }
 
-// Reads a whole regular file. Anything else (a folder, a named pipe, a
-// device) is refused at once: a pipe without a writer would block the
-// opening for ever, and a device may never end.
-std::string readRegularFile(const std::string &path)
-{
-#ifdef _WIN32
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        throw FileOpenError(path);
-    std::ifstream in(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad())
-        throw FileOpenError(path);
-    return text;
-#else
-    // Non-blocking, so that opening a pipe returns instead of waiting for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw FileOpenError(path);
-    struct stat info;
-    std::string text;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    // Read straight into a buffer of the file's size; a file that grows
-    // meanwhile makes the buffer grow.
-    std::size_t done = 0;
-    if (ok)
-        text.resize(static_cast<std::size_t>(info.st_size) + 1);
-    while (ok) {
-        if (done == text.size())
-            text.resize(text.size() * 2);
-        const ssize_t n = ::read(fd, &text[done], text.size() - done);
-        if (n > 0)
-            done += static_cast<std::size_t>(n);
-        else if (n == 0)
-            break;
-        else
-            ok = errno == EINTR;
-    }
-    text.resize(done);
-    ::close(fd);
-    if (!ok)
-        throw FileOpenError(path);
-    return text;
-#endif
-}
-
 } // namespace
 
 void LanguageTable::load(const std::string &path)
 {
     text_.clear();
     starts_.clear();
-    std::string text = readRegularFile(path);
+    std::string text;
+    if (readWholeFile(path, text) != ReadResult::Read)
+        throw FileOpenError(path);
     text.resize(std::min(text.find('\0'), text.size()));
     std::vector<std::size_t> starts = lineStarts(text);
     text_.swap(text);

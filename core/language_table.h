@@ -6,6 +6,9 @@
 
 namespace core {
 
+// The language file's name inside the program folder.
+inline constexpr char kLanguageFileName[] = "LNGFILE";
+
 class LanguageTable {
 public:
     // Replaces the table with the lines of the file at `path`. Lines end at

@@ -16,4 +16,9 @@ inline std::string inFolder(const std::string &folder, const std::string &name)
     return folder + kPathSeparator + name;
 }
 
+// `folder` without a separator at its end, and a relative one made absolute
+// from the working folder (without "." or ".." steps): the form folders are
+// stored and written in.
+std::string absoluteFolder(const std::string &folder);
+
 } // namespace core

@@ -453,7 +453,8 @@ void RegFile::setString(const std::string &section, const std::string &name,
                         const std::string &text)
 {
     if (text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
-        throw RegistryError("The value \"" + name + "\" holds a line break and cannot be stored.");
+        throw RegistryError("The value \"" + name + "\" cannot be stored: \"" + text
+                            + "\" holds a line break.");
     if (!hasSection(section))
         throw RegistryError("The key \"" + section + "\" does not exist.");
 

@@ -3,9 +3,8 @@
 #include "errors.h"
 #include "reg_file.h"
 #include "safe_file.h"
+#include "whole_file.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -14,24 +13,6 @@ namespace core {
 namespace {
 
 const char kHivePrefix[] = "HKEY_CURRENT_USER\\";
-
-enum class ReadResult { Read, Missing, Failed };
-
-// fread and ferror rather than a stream: a failed read must be seen (reading
-// a folder fails here), not thrown or lost in a stream's state.
-ReadResult readWholeFile(const std::string &path, std::string &bytes)
-{
-    std::FILE *in = std::fopen(path.c_str(), "rb");
-    if (!in)
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0)
-        bytes.append(buffer, got);
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    return failed ? ReadResult::Failed : ReadResult::Read;
-}
 
 class RegFileKey : public SettingsKey {
 public:
@@ -60,6 +41,24 @@ public:
         changed.setString(section_, name, text);
         replaceFile(filePath_, changed.bytes());
         file_ = std::move(changed);
+    }
+
+    // All that can be stored goes in one replacement of the file.
+    void writeStrings(const Values &values) override
+    {
+        RegFile changed = file_;
+        bool anyStored = false;
+        const std::string refused =
+            storeEach(values, [&](const std::string &name, const std::string &text) {
+                changed.setString(section_, name, text);
+                anyStored = true;
+            });
+        if (anyStored) {
+            replaceFile(filePath_, changed.bytes());
+            file_ = std::move(changed);
+        }
+        if (!refused.empty())
+            throw RegistryError(refused);
     }
 
 private:

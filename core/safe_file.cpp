@@ -1,6 +1,7 @@
 #include "safe_file.h"
 
 #include "errors.h"
+#include "paths.h"
 
 #include <cerrno>
 #include <cstring>
@@ -22,7 +23,7 @@ std::string errnoText(int err)
 
 std::string folderOf(const std::string &path)
 {
-    const std::string::size_type slash = path.find_last_of("/\\");
+    const std::string::size_type slash = path.rfind(kPathSeparator);
     if (slash == std::string::npos)
         return ".";
     if (slash == 0)
@@ -47,7 +48,7 @@ std::string randomSuffix()
 std::string temporaryName(const std::string &target)
 {
     const std::string folder = folderOf(target);
-    const std::string::size_type slash = target.find_last_of("/\\");
+    const std::string::size_type slash = target.rfind(kPathSeparator);
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
     return folder + (folder == "/" ? "" : "/") + "." + base + "." + randomSuffix() + ".tmp";
 }
@@ -103,11 +104,14 @@ std::string resolveLinks(const std::string &path)
     throw FileCreateError(path, errnoText(ELOOP));
 }
 
-// Writes all of `bytes`, flushes them to disk and closes `fd`. Returns 0, or
-// the errno of the first failure.
+// Writes all of `bytes`, cuts off anything after them (the rest of a longer
+// previous file), flushes them to disk and closes `fd`. Returns 0, or the
+// errno of the first failure.
 int writeAndClose(int fd, const std::string &bytes, const WriteChunk &write)
 {
     int err = writeAll(fd, bytes, write);
+    if (err == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        err = errno;
     if (err == 0 && ::fsync(fd) != 0)
         err = errno;
     if (::close(fd) != 0 && err == 0)
@@ -116,14 +120,30 @@ int writeAndClose(int fd, const std::string &bytes, const WriteChunk &write)
 }
 
 // Where the folder takes no new file but the file itself may be written, it
-// is overwritten where it is. There is nothing to fall back on then: a
-// failure part way leaves the file as far as it got.
+// is overwritten where it is. Room for the new bytes is reserved first, so
+// that a full disk or a size limit fails before a byte of the previous file
+// changes; only a failure of the device part way can leave it part written.
 void writeInPlace(const std::string &path, const std::string &target, const std::string &bytes,
                   const WriteChunk &chunk)
 {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0)
         throw FileCreateError(path, errnoText(errno));
+    struct stat old;
+    if (::fstat(fd, &old) != 0) {
+        const int err = errno;
+        ::close(fd);
+        throw FileCreateError(path, errnoText(err));
+    }
+    const int reserved = bytes.empty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+    if (reserved != 0) {
+        // A reservation that failed part way may have made the file longer.
+        if (::ftruncate(fd, old.st_size) != 0) {
+            // Then it stays longer; the previous bytes themselves are whole.
+        }
+        ::close(fd);
+        throw WriteError(path, errnoText(reserved));
+    }
     const int err = writeAndClose(fd, bytes, chunk);
     if (err != 0)
         throw WriteError(path, errnoText(err));

@@ -22,7 +22,9 @@ using WriteChunk = std::function<long(int fd, const char *data, std::size_t size
 // - On any failure the previous file is left exactly as it was, the temporary
 //   file is removed, and FileCreateError or WriteError names `path`.
 // - Where the folder takes no new file but the file may be written, it is
-//   overwritten in place instead; a WriteError then leaves it part written.
+//   overwritten in place instead. Room is reserved first, so a full disk is
+//   a WriteError that leaves it whole; a device failing part way leaves it
+//   part written.
 void replaceFile(const std::string &path, const std::string &bytes,
                  const WriteChunk &write = WriteChunk());
 

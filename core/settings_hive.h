@@ -2,8 +2,11 @@
 // The current user's stored settings, as registry-like keys holding named
 // text values. On Linux one file stands for the key; a Windows build can put
 // the real registry behind the same two classes.
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace core {
 
@@ -14,6 +17,18 @@ public:
     // throws RegistryError.
     virtual std::string readString(const std::string &name) = 0;
     virtual void writeString(const std::string &name, const std::string &text) = 0;
+
+    // Writes every value that can be stored, in one write where the store
+    // allows; one that cannot keeps its old text. Then throws one
+    // RegistryError naming each value that could not be stored.
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    virtual void writeStrings(const Values &values);
+
+protected:
+    // Calls `store` for each value; returns the messages of the
+    // RegistryErrors it raised, joined, or nothing when it raised none.
+    static std::string storeEach(const Values &values,
+                                 const std::function<void(const std::string &, const std::string &)> &store);
 };
 
 class SettingsHive {

@@ -12,8 +12,7 @@ void storeEmulatorFolders(SettingsHive &hive, const std::string &cps3, const std
     std::unique_ptr<SettingsKey> key = hive.openKey(kSettingsKeyPath, true);
     if (!key)
         return;
-    key->writeString(kCps3FolderValue, cps3);
-    key->writeString(kModel2FolderValue, model2);
+    key->writeStrings({{kCps3FolderValue, cps3}, {kModel2FolderValue, model2}});
 }
 
 } // namespace core

@@ -15,9 +15,11 @@ inline constexpr const char kModel2FolderValue[] = "Model2";
 // Opens the key for reading at start, never creating it: nullptr when absent.
 std::unique_ptr<SettingsKey> openStoredSettings(SettingsHive &hive);
 
-// Writes both emulator folders at exit, CPS3 first, creating the key if
-// needed. If the key can be neither opened nor created, nothing is written
-// and nothing is reported. The program folder value is never written.
+// Writes both emulator folders at exit, creating the key if needed. A folder
+// that cannot be stored keeps its old value, the other is still stored, and
+// one RegistryError then names it. If the key can be neither opened nor
+// created, nothing is written and nothing is reported. The program folder
+// value is never written.
 void storeEmulatorFolders(SettingsHive &hive, const std::string &cps3, const std::string &model2);
 
 } // namespace core

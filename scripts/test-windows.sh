@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Cross-builds the core and its tests for 32-bit (i686) and 64-bit (x86_64)
-# Windows with MinGW-w64 and runs the tests under Wine, in a throw-away Wine
-# prefix whose registry the stored-settings tests use. Prints how many tests
-# really ran on each and how that compares with the Linux core tests.
+# Cross-builds the Windows program and its tests for 32-bit (i686) and 64-bit
+# (x86_64) Windows (scripts/build-windows.sh) and runs the tests under Wine, in
+# a throw-away Wine prefix whose registry the stored-settings tests and the
+# windows use, with no display. Prints how many tests really ran on each and
+# how the core's compare with the Linux core tests.
 # The i686 tests run only where the kernel runs 32-bit programs (elsewhere they
 # are built but not run); DRAVOMEL_NO_32BIT=1 acts as if it did not.
 set -euo pipefail
@@ -17,7 +18,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     fi
     dpkg --add-architecture i386
 fi
-scripts/install-deps.sh cmake ninja-build googletest mingw-w64 wine wine64
+scripts/install-deps.sh cmake ninja-build googletest mingw-w64 wine wine64 fonts-wine
 # Where the kernel runs no 32-bit programs, wine32's (or its libraries') own
 # install scripts may fail to run them: what counts is that its files are there.
 unpacked() {
@@ -76,6 +77,10 @@ export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 mkdir "$tmp/drive_t"
 ln -s "$tmp/drive_t" "$WINEPREFIX/dosdevices/t:"
 export DRAVOMEL_TEST_DRIVE=T:
+# The windows are made and drawn in memory, with no display at all; in Tahoma,
+# which a fresh prefix lacks.
+"$wine64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$tmp/warm-up.log" 2>&1
+cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wineserver -w
 wineserver -p </dev/null >/dev/null 2>&1
 "$wine64" cmd /c exit </dev/null >>"$tmp/warm-up.log" 2>&1
@@ -90,21 +95,14 @@ check_resources() {  # the resource object carries the icon and the version reco
         grep -q 'VALUE "Translation", 0x40c, 1252' <<<"$rc"
 }
 
+scripts/build-windows.sh
+
 summary=()
 counts=()
 for arch in i686 x86_64; do
     if [ "$arch" = i686 ]; then dir=build-win32 loader=$wine32 why_not=$no_32bit
     else dir=build-win64 loader=$wine64 why_not=; fi
-    # The build lists the tests by starting the program; where it cannot
-    # start, only CTest would list them.
-    discovery=POST_BUILD
-    [ -z "$why_not" ] || discovery=PRE_TEST
-    echo "== Windows $arch ($dir)"
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_TOOLCHAIN_FILE="cmake/toolchain-$arch-w64-mingw32.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$loader" \
-        -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE="$discovery" >/dev/null
-    cmake --build "$dir" -j2
+    echo "== Windows $arch ($dir): tests"
     check_resources "$arch-w64-mingw32" "$dir" || { echo "$dir: resource object incomplete" >&2; exit 1; }
     if [ -n "$why_not" ]; then
         summary+=("$arch: tests built but not run, since $why_not")
@@ -112,18 +110,21 @@ for arch in i686 x86_64; do
     fi
 
     "$loader" "$dir/tests/core_tests.exe" --gtest_list_tests | list_tests >"$tmp/$arch.txt"
+    "$loader" "$dir/tests/win32_ui_tests.exe" --gtest_list_tests | list_tests >"$tmp/$arch-windows.txt"
     ctest --test-dir "$dir" --no-tests=error --output-on-failure -j1 \
         --test-output-size-passed 65536 --output-junit junit.xml
 
     # Proof that each test ran: its own output says it passed.
-    listed=$(wc -l <"$tmp/$arch.txt")
+    core=$(wc -l <"$tmp/$arch.txt")
+    windows=$(wc -l <"$tmp/$arch-windows.txt")
+    listed=$((core + windows))
     ran=$(grep -c '\[  PASSED  \] 1 test\.' "$dir/junit.xml" || true)
-    if [ "$listed" -eq 0 ] || [ "$ran" -ne "$listed" ]; then
+    if [ "$core" -eq 0 ] || [ "$windows" -eq 0 ] || [ "$ran" -ne "$listed" ]; then
         echo "$dir: $listed tests listed but $ran ran and passed" >&2
         exit 1
     fi
     shared=$(comm -12 "$tmp/linux.txt" "$tmp/$arch.txt" | wc -l)
-    summary+=("$arch: $ran passed, $shared of them also on Linux, $((ran - shared)) Windows-only")
+    summary+=("$arch: $ran passed: $core of the core ($shared also on Linux, $((core - shared)) Windows-only), $windows of the windows")
     counts+=("$ran")
 done
 if [ ${#counts[@]} -eq 2 ] && [ "${counts[0]}" -ne "${counts[1]}" ]; then

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -94,10 +95,15 @@ TEST(CommandLine, EachOptionChangesItsOwnLine)
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder.path());
     const core::CommandResult relative = run({"write", "cps3", ".", "--rom-folder", "games/"});
+    // After "--", a folder may begin with "-".
+    std::filesystem::create_directory(folder / "-emu");
+    const core::CommandResult dashed = run({"write", "model2", "--", "-emu"});
     std::filesystem::current_path(previous);
     ASSERT_EQ(relative.status, 0) << relative.err;
     EXPECT_EQ(relative.out, (folder / "EMULATOR.INI") + " written\n");
     EXPECT_EQ(readBytes(folder / "EMULATOR.INI"), expectedCps3File(folder / "games"));
+    ASSERT_EQ(dashed.status, 0) << dashed.err;
+    EXPECT_EQ(readBytes(folder / "-emu/EMULATOR.INI"), expectedModel2File(folder / "-emu/roms"));
 }
 
 TEST(CommandLine, BadInputIsOneLineOnStandardErrorAndWritesNothing)
@@ -120,6 +126,7 @@ TEST(CommandLine, BadInputIsOneLineOnStandardErrorAndWritesNothing)
         {{"write", "model2", f, "--rom-folder", gone}, "no such folder: " + gone},
         {{"write", "model2", "--auto-mip", "1"}, "write model2 needs a FOLDER"},
         {{"write", "cps3", f, "--force-sync"}, "--force-sync needs a value"},
+        {{"write", "cps3", f, "1"}, "unexpected argument '1' for write cps3"},
         {{"check-language", gone}, "Cannot open file \"" + gone + "\"."},
         {{"configure", f}, "unknown command 'configure'; see dravomel --help"},
     };
@@ -151,6 +158,22 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput)
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "dravomel " DRAVOMEL_VERSION "\n");
 }
+
+#ifndef _WIN32
+TEST(CommandLine, OutputThatCannotBeWrittenIsAFailure)
+{
+    const std::string french = DRAVOMEL_SOURCE_DIR "/resources/lang/fr/LNGFILE";
+    for (const Args &args : {Args{"--help"}, Args{"check-language", french}}) {
+        std::FILE *full = std::fopen("/dev/full", "w"), *err = std::tmpfile();
+        EXPECT_EQ(core::printCommandResult(run(args), full, err), 1) << args[0];
+        char line[80] = {};
+        std::rewind(err);
+        EXPECT_STREQ(std::fgets(line, sizeof line, err), "dravomel: cannot write the output: No space left on device\n");
+        std::fclose(full);
+        std::fclose(err);
+    }
+}
+#endif
 
 TEST(CommandLine, ShippedLanguageFilesAreComplete)
 {

@@ -301,4 +301,32 @@ TEST(ConfigWriter, TextTheCodePageCannotHoldChangesNothing)
     EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
     EXPECT_EQ(t.line(9), core::ConfigTemplate::cps3().line(9));
 }
+
+TEST(ConfigWriter, UnknownCodePageOrLineBreakWritesNothing)
+{
+    const struct {
+        const char *codePage;
+        std::string romFolder, named;
+    } cases[] = {
+        {"bogus", "/plain/roms", "DRAVOMEL_CODEPAGE names the code page \"bogus\""},
+        {"1252", "/a\nb/roms", "the ROM folder \"/a\nb/roms\" holds a line break"},
+        {"65001", "/a\r", "the ROM folder \"/a\r\" holds a line break"},
+    };
+    ScratchFolder folder;
+    writeBytes(folder / "EMULATOR.INI", "Dir1=/old\r\n");
+    for (const auto &c : cases) {
+        CodePageEnvironment env;
+        env.set("DRAVOMEL_CODEPAGE", c.codePage);
+        core::ConfigTemplate t = core::ConfigTemplate::cps3();
+        core::Cps3Choices choices = cps3Presets(folder.path());
+        choices.romFolder = c.romFolder;
+        try {
+            core::writeCps3Configuration(t, choices, folder.path());
+            ADD_FAILURE() << "no error raised for " << c.romFolder;
+        } catch (const core::WriteError &e) {
+            EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(readBytes(folder / "EMULATOR.INI"), "Dir1=/old\r\n");
+    }
+}
 #endif

@@ -124,6 +124,19 @@ TEST_F(StoreFaults, KeyFolderThatCannotBeMadeStoresNothingAndReportsNothing)
     EXPECT_TRUE(entries(config).empty());
 }
 
+TEST_F(StoreFaults, PipeAsTheKeyFileIsNeitherReadNorWaitedFor)
+{
+    const std::string file = ownFolder(scratch_ / "config", 0755) + "/Dravomel.reg";
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    handOver(file, 0666);
+    core::RegFileHive hive(file);
+    EXPECT_EQ(asOrdinaryUser([&] { static_cast<void>(core::openStoredSettings(hive)); }), Outcome::Done);
+    EXPECT_EQ(store(file), Outcome::Done);
+    struct stat info {};
+    ASSERT_EQ(::lstat(file.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
 TEST_F(StoreFaults, ReadOnlyKeyFileIsLeftExactlyAsItWasAndTheUserIsTold)
 {
     const std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel]\n"

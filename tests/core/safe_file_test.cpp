@@ -9,7 +9,9 @@
 #include <memory>
 #include <sys/stat.h>
 #ifndef _WIN32
+#include <csignal>
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -134,6 +136,14 @@ TEST(ReplaceFile, AnOrdinaryUserNeedsWriteRightsOnTheFileNotTheFolder)
     EXPECT_EQ(entries(folder / "open"), std::vector<std::string>{"EMULATOR.INI"});
 
     // No new file may go into the folder, but the file itself is writable.
+    // Bytes that do not fit (a size limit here, a full disk alike) leave it whole.
+    const rlimit limit{4096, 4096};
+    EXPECT_EQ(asOrdinaryUser([&] {
+                  ::signal(SIGXFSZ, SIG_IGN);
+                  ::setrlimit(RLIMIT_FSIZE, &limit);
+                  core::replaceFile(folder / "locked/EMULATOR.INI", std::string(5000, 'x'));
+              }), Outcome::OtherCoreError);
+    EXPECT_EQ(readBytes(folder / "locked/EMULATOR.INI"), "a longer previous file\r\n");
     EXPECT_EQ(asOrdinaryUser([&] { core::replaceFile(folder / "locked/EMULATOR.INI", "new\r\n"); }),
               Outcome::Done);
     EXPECT_EQ(readBytes(folder / "locked/EMULATOR.INI"), "new\r\n");
@@ -235,5 +245,9 @@ TEST(ReplaceFile, DanglingLinkCreatesItsTarget)
     struct stat info {};
     ASSERT_EQ(::lstat((folder / "link").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
+    // A backslash is an ordinary character of a name here, not a separator.
+    ASSERT_EQ(::symlink("my\\cfg.ini", (folder / "other").c_str()), 0);
+    core::replaceFile(folder / "other", "made");
+    EXPECT_EQ(readBytes(folder / "my\\cfg.ini"), "made");
 }
 #endif

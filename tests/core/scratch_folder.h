@@ -95,11 +95,13 @@ const gid_t kNoGroup = 65534;
 enum class Outcome { Done, FileCreateError, OtherCoreError, OtherError, NotAUser };
 
 // Root may write anything, so tests about a user's rights run `action` in a
-// child process that first becomes "nobody" when the tests run as root.
+// child process that first becomes "nobody" when the tests run as root. A
+// child that hangs is ended after ten seconds, and the test fails.
 inline Outcome asOrdinaryUser(const std::function<void()> &action)
 {
     const pid_t child = ::fork();
     if (child == 0) {
+        ::alarm(10);
         if (::geteuid() == 0
             && (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0))
             ::_exit(static_cast<int>(Outcome::NotAUser));
@@ -117,7 +119,7 @@ inline Outcome asOrdinaryUser(const std::function<void()> &action)
     }
     int status = 0;
     EXPECT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status)) << "the child crashed";
+    EXPECT_TRUE(WIFEXITED(status)) << "the child crashed or hung";
     return WIFEXITED(status) ? static_cast<Outcome>(WEXITSTATUS(status)) : Outcome::OtherError;
 }
 #endif

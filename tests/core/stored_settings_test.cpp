@@ -1,6 +1,7 @@
 // The stored settings: the key file under $XDG_CONFIG_HOME, read at start and
 // written at exit, and how a store treats everything else in that file.
 #include "errors.h"
+#include "program_folder.h"
 #include "reg_file_hive.h"
 #include "settings_hive.h"
 #include "scratch_folder.h"
@@ -164,6 +165,35 @@ TEST_F(StoredSettingsTest, UnusableLocationStoresNothingAndReportsNothing)
     EXPECT_EQ(open(), nullptr);
     EXPECT_TRUE(fs::is_directory(file_));
     EXPECT_TRUE(fs::is_empty(file_));
+}
+
+TEST_F(StoredSettingsTest, RegisterStoresOnlyALanguageFolderAndAlwaysAbsolute)
+{
+    fs::create_directories(folder_ + "/lang/fr");
+    filetest::writeBytes(folder_ + "/lang/fr/LNGFILE", "text\r\n");
+    EXPECT_EQ(core::shippedLanguageFolder({folder_ + "/gone", folder_ + "/lang"}, "fr"), folder_ + "/lang/fr");
+    EXPECT_EQ(core::shippedLanguageFolder({folder_ + "/lang"}, "en"), "");
+
+    using R = core::Registration;
+    const struct {
+        std::string given;
+        R result;
+        std::string stored;
+    } cases[] = {
+        {"/nonexistent", R::NoLanguageFile, ""},
+        {"lang", R::NoLanguageFile, ""},
+        {"lang/fr/", R::Written, folder_ + "/lang/fr"},
+        {"lang/../lang/fr", R::AlreadySet, folder_ + "/lang/fr"},
+    };
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder_);
+    for (const auto &c : cases) {
+        std::string stored;
+        EXPECT_EQ(core::registerProgramFolder(*core::currentUserHive(), c.given, stored), c.result) << c.given;
+        EXPECT_EQ(stored, c.stored) << c.given;
+        EXPECT_EQ(fs::exists(file_), c.result != R::NoLanguageFile) << c.given;
+    }
+    fs::current_path(previous);
 }
 
 // --- reading ---
@@ -521,8 +551,18 @@ TEST_F(StoredSettingsTest, LineBreakInAValueIsRefusedAndTheFileKept)
                              "\"Model2\"=\"/old/m2\"\n";
     writeSettings(text);
 
-    EXPECT_THROW(store("/new\n/cps3", "/new/m2"), core::RegistryError);
-    EXPECT_EQ(settingsText(), text);
+    // The other folder is still stored, and one error names the refused one.
+    try {
+        store("/new\n/cps3", "/new/m2");
+        ADD_FAILURE() << "no error raised";
+    } catch (const core::RegistryError &e) {
+        EXPECT_NE(std::string(e.what()).find("\"/new\n/cps3\""), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(settingsText(), std::string("REGEDIT4\n\n") + kSection + "\n"
+                                  "\"DMpath\"=\"/opt/dm\"\n"
+                                  "\"CPS3\"=\"/old/cps3\"\n"
+                                  "\"Model2\"=\"/new/m2\"\n");
+    writeSettings(text);
 
     core::RegFileHive hive(file_);
     auto key = core::openStoredSettings(hive);

@@ -50,6 +50,25 @@ TEST_F(WindowsRun, EachFilteringModeButtonSetsTheModeAndTheTileMapChoice)
         EXPECT_NE(written.find(line), std::string::npos) << line;
 }
 
+namespace {
+
+// What each error box said, closed as soon as it shows.
+std::vector<std::string> boxes;
+
+void CALLBACK closeErrorBox(HWND, UINT, UINT_PTR, DWORD)
+{
+    const HWND box = FindWindowA("#32770", "Dravomel");
+    if (!box)
+        return;
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    const auto icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, 0x0440, STM_GETICON, 0, 0));
+    boxes.push_back(std::string(text) + (icon == LoadIcon(nullptr, IDI_ERROR) ? " [error icon]" : ""));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+} // namespace
+
 // The real error box: one, titled "Dravomel", with the error icon; the window
 // stays open and the program goes on.
 TEST_F(WindowsRun, AFailedSaveShowsOneErrorBoxAndTheWindowStaysOpen)
@@ -59,18 +78,8 @@ TEST_F(WindowsRun, AFailedSaveShowsOneErrorBoxAndTheWindowStaysOpen)
     click(Form1->Label3);
     RemoveDirectoryA(model2.c_str());  // the file cannot be made
 
-    static std::vector<std::string> boxes;
     boxes.clear();
-    const UINT_PTR closer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-        const HWND box = FindWindowA("#32770", "Dravomel");
-        if (!box)
-            return;
-        char text[512] = "";
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-        const auto icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, 0x0440, STM_GETICON, 0, 0));
-        boxes.push_back(std::string(text) + (icon == LoadIcon(nullptr, IDI_ERROR) ? " [error icon]" : ""));
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
+    const UINT_PTR closer = SetTimer(nullptr, 0, 100, closeErrorBox);
     press(Form4->Button2);
     KillTimer(nullptr, closer);
 
