@@ -154,6 +154,8 @@ void readControlAttribute(const LineReader &line, const std::string &name, const
         control.handCursor = true;
     } else if (name == "items") {
         control.items = line.list(value);
+    } else if (name == "maxwidth") {
+        control.maxWidth = line.number(value);
     } else if (name == "index") {
         control.itemIndex = line.number(value);
     } else if (name == "picture") {

@@ -43,7 +43,8 @@ struct ControlLayout {
     std::string text;  // initial text of a label or button
     Font font;         // the window's font unless the layout gives another
     Colour colour;     // label text; white unless the layout gives another
-    bool autoSize = false;    // label: sizes itself to its text
+    bool autoSize = false;    // label: sizes itself to its text,
+    int maxWidth = 0;         // but no wider than this; 0 for no limit
     bool centred = false;     // label: text centred in its bounds
     bool enabled = true;
     bool handCursor = false;  // the pointer becomes a hand over it

@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtest-dev
           fonts-wine xvfb xauth x11-utils imagemagick
           desktop-file-utils appstream weston qt6-wayland)
+# A real window manager and pointer for the window checks on X.
+packages+=(openbox xdotool)
 
 # The manual pages are made with help2man; the Debian package is checked with lintian.
 packages+=(help2man lintian)

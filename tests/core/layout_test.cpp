@@ -31,7 +31,7 @@ TEST(Layouts, ReadKindsPlacesTextsAndLists)
     const core::FormLayout form = core::parseLayout(
         "# a comment\r\n"
         "form TForm9 300x200 skinned=Image1 opacity=240 caption=\"Quote \\\" and \\\\ \"\r\n"
-        "Label  Title  4,-2 auto text=\"two  words\" size=19 bold colour=0,0,255 hand\n"
+        "Label  Title  4,-2 auto text=\"two  words\" size=19 bold colour=0,0,255 hand maxwidth=370\n"
         "ComboBox List 10,20 145x21 items=\"640\",\"8,00\",\"\" index=1 disabled\n"
         "tabs List\n");
     EXPECT_EQ(form.name, "TForm9");
@@ -44,6 +44,7 @@ TEST(Layouts, ReadKindsPlacesTextsAndLists)
     EXPECT_EQ(title.text, "two  words");
     EXPECT_EQ(title.bounds.top, -2);
     EXPECT_TRUE(title.autoSize && title.font.bold && title.handCursor);
+    EXPECT_EQ(title.maxWidth, 370);
     EXPECT_EQ(title.font.pixelSize, 19);
     EXPECT_EQ(title.colour.blue, 255);
     const core::ControlLayout &list = form.control("List");

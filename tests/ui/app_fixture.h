@@ -6,13 +6,34 @@
 #include "error_box.h"
 #include "text.h"
 
+#include <QBitmap>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPainter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
+// Whether a label's text is drawn in a bold face, whose glyphs spread wider
+// than the regular face's; the regular face merely thickened keeps its width.
+inline bool drawnBold(QLabel *label)
+{
+    const auto inkWidth = [](const QImage &image) {
+        return QRegion(QBitmap::fromImage(image.createAlphaMask())).boundingRect().width();
+    };
+    QImage regular(label->size(), QImage::Format_ARGB32_Premultiplied);
+    regular.fill(Qt::transparent);
+    QFont font = label->font();
+    font.setBold(false);
+    QPainter painter(&regular);
+    painter.setFont(font);
+    painter.drawText(label->contentsRect(), int(label->alignment()), label->text());
+    painter.end();
+    return inkWidth(label->grab().toImage()) > 1.08 * inkWidth(regular);
+}
 
 class AppTest : public ::testing::Test {
 protected:

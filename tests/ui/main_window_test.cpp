@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -137,13 +138,13 @@ TEST_F(MainWindow, ControlsLookAsLaidOut)
 
     EXPECT_EQ(label(Form1->Label10)->geometry(), QRect(56, 8, 449, 19));
     EXPECT_EQ(label(Form1->Label10)->font().pixelSize(), 16);
-    EXPECT_TRUE(label(Form1->Label10)->font().bold());
+    EXPECT_TRUE(drawnBold(label(Form1->Label10)));
     // Folders read "/work/main", not "/ work/ main": no gap after a slash.
     EXPECT_LE(QFontMetrics(label(Form1->Label10)->font()).rightBearing('/'), 1);
 
     for (TLabel *link : {label(Form1->Label1), label(Form1->Label3)}) {
         EXPECT_EQ(link->font().pixelSize(), 19);
-        EXPECT_TRUE(link->font().bold());
+        EXPECT_TRUE(drawnBold(link));
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
@@ -192,6 +193,25 @@ TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
     EXPECT_GE(title->y(), 0);
     EXPECT_TRUE(title->rect().contains(
         big.boundingRect(accented).translated(0, title->contentsRect().top() + big.ascent())));
+}
+
+// Shortened, the main window's folders end before the folder and close symbols.
+TEST_F(MainWindow, AFolderTooLongForItsPlaceIsShortenedAndWholeInItsTooltip)
+{
+    start();
+    Form3->show();
+    const QString folder = "/home/someone/emulators/" + QString(60, 'x') + "/cps3";
+    for (auto [control, right] : {std::pair{&Form1->Label6, 479}, {&Form1->Label7, 479}, {&Form3->Label2, 200}})
+        for (const QString &text : {QString("/emu"), folder}) {
+            auto *label = widgetOf<TLabel>(*control);
+            label->setText(text);
+            QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(label, &help);
+            EXPECT_EQ(help.isAccepted(), text == folder) << label->objectName().toStdString();  // a tooltip?
+            EXPECT_LE(label->geometry().right(), right);
+            EXPECT_EQ(label->text(), text);
+        }
+    EXPECT_TRUE(QToolTip::text().contains(folder));
 }
 
 TEST_F(MainWindow, IsShapedByItsArtCentredAndTranslucent)

@@ -2,6 +2,12 @@
 #include "Unit4.h"
 #include "access.h"
 #include "app_fixture.h"
+#include "bevel.h"
+#include "components.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <set>
 
 #include <QScreen>
 #include <QTest>
@@ -29,6 +35,26 @@ TEST_F(SkinnedWindows, SettingsWindowsAreOpaqueShapedAndLime)
         EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 255, 0));
         EXPECT_EQ(window->font().pixelSize(), 11);
         EXPECT_EQ(window->font().family(), "Tahoma");
+
+        auto *title = window->findChild<TLabel *>("Label1");
+        title->setText("CPS 3 emulator");
+        EXPECT_TRUE(drawnBold(title));
+        // Sunken: the shaded edge darker than the art beside it, the lit one lighter.
+        for (TBevel *bevel : window->findChildren<TBevel *>()) {
+            const QImage shot = window->grab(bevel->geometry()).toImage();
+            const int x = shot.width() / 2, bottom = shot.height() - 1, art = qGray(shot.pixel(x, bottom - 3));
+            EXPECT_LT(qGray(shot.pixel(x, bevel->shape() == TBevel::Box ? 0 : bottom - 1)), art);
+            EXPECT_GT(qGray(shot.pixel(x, bottom)), art);
+        }
+        // Both kinds of drop-down give their entries one height, with room around the text.
+        std::set<int> rows;
+        for (auto *box : {window->findChild<QComboBox *>("ComboBox1"), window->findChild<QComboBox *>("DriveComboBox1")}) {
+            box->showPopup();
+            rows.insert(box->view()->visualRect(box->model()->index(0, 0)).height());
+            box->hidePopup();
+        }
+        EXPECT_EQ(rows.size(), 1u);
+        EXPECT_GE(*rows.begin(), QFontMetrics(window->font()).height() + 4);
     }
 }
 

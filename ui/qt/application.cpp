@@ -12,10 +12,32 @@
 
 namespace {
 
+// Where the table directory of a TrueType font lists `tag`, or -1.
+qsizetype tableRecord(const QByteArray &font, const char *tag)
+{
+    if (font.size() < 12)
+        return -1;
+    const int tableCount = qFromBigEndian<quint16>(font.constData() + 4);
+    for (int i = 0; i < tableCount && 12 + 16 * (i + 1) <= font.size(); ++i)
+        if (font.mid(12 + 16 * i, 4) == tag)
+            return 12 + 16 * i;
+    return -1;
+}
+
+// Where a font's four-letter maker code (in its OS/2 table) lies, or -1.
+qsizetype makerCodeAt(const QByteArray &font)
+{
+    const qsizetype record = tableRecord(font, "OS/2");
+    if (record < 0)
+        return -1;
+    const qsizetype at = qsizetype(qFromBigEndian<quint32>(font.constData() + record + 8)) + 58;
+    return at + 4 <= font.size() ? at : -1;
+}
+
 // A copy of a TrueType font whose name table names only `family` and
-// `style`, so that Qt files it under that family. Empty if it has no name
-// table.
-QByteArray renamedFont(QByteArray font, const QString &family, const QString &style)
+// `style`, so that Qt files it under that family, and whose maker code is
+// `maker`. Empty if it has no name table.
+QByteArray renamedFont(QByteArray font, const QString &family, const QString &style, const QByteArray &maker)
 {
     const QList<std::pair<quint16, QString>> names = {
         {1, family}, {2, style}, {4, family + ' ' + style}, {6, family + '-' + style}};
@@ -40,21 +62,24 @@ QByteArray renamedFont(QByteArray font, const QString &family, const QString &st
     }
     table += strings;
 
-    if (font.size() < 12)
+    const qsizetype makerAt = makerCodeAt(font);
+    if (makerAt >= 0 && maker.size() == 4)
+        font.replace(makerAt, 4, maker);
+    const qsizetype record = tableRecord(font, "name");
+    if (record < 0)
         return {};
-    const int tableCount = qFromBigEndian<quint16>(font.constData() + 4);
-    for (int i = 0; i < tableCount && 12 + 16 * (i + 1) <= font.size(); ++i) {
-        const qsizetype record = 12 + 16 * i;
-        if (font.mid(record, 4) != "name")
-            continue;
-        // The new table goes at the end; the old one is left unreferenced.
-        while (font.size() % 4)
-            font += '\0';
-        qToBigEndian(quint32(font.size()), font.data() + record + 8);
-        qToBigEndian(quint32(table.size()), font.data() + record + 12);
-        return font + table;
-    }
-    return {};
+    // The new table goes at the end; the old one is left unreferenced.
+    while (font.size() % 4)
+        font += '\0';
+    qToBigEndian(quint32(font.size()), font.data() + record + 8);
+    qToBigEndian(quint32(table.size()), font.data() + record + 12);
+    return font + table;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Where no Tahoma is installed, free stand-ins take its place, one per
@@ -68,12 +93,16 @@ void installTahomaStandIns()
     // (QFontInfo) would also load the stand-in fontconfig offers for it.
     if (!QFontDatabase::styles(tahoma).isEmpty())
         return;
-    QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
-    QFile bold(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf"));
-    if (bold.open(QIODevice::ReadOnly))
-        QFontDatabase::addApplicationFontFromData(renamedFont(bold.readAll(), tahoma, QStringLiteral("Bold")));
+    const QByteArray regular = readFile(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+    QFontDatabase::addApplicationFontFromData(regular);
+    // Qt files a family's fonts by maker and looks for a weight among the
+    // first maker's fonts only, thickening its regular face for bold: both
+    // stand-ins must come from one maker.
+    const qsizetype makerAt = makerCodeAt(regular);
+    const QByteArray maker = makerAt >= 0 ? regular.mid(makerAt, 4) : QByteArray();
+    const QByteArray bold = readFile(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf"));
+    QFontDatabase::addApplicationFontFromData(renamedFont(bold, tahoma, QStringLiteral("Bold"), maker));
 }
-
 
 // Runs the work once the form's first frame is on the screen, or at the
 // first press if that comes sooner. It belongs to the form's window, so it

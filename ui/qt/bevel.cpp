@@ -16,8 +16,10 @@ void TBevel::setShape(Shape shape)
 void TBevel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor shadow = palette().color(QPalette::Dark);
-    const QColor highlight = palette().color(QPalette::Light);
+    // No colours of its own: the edges darken or lighten whatever lies under
+    // them, so the bevel reads as lowered on dark art as on light.
+    const QColor shadow(0, 0, 0, 128);
+    const QColor highlight(255, 255, 255, 96);
     const int right = width() - 1;
     const int bottom = height() - 1;
     if (shape_ == BottomLine) {

@@ -9,6 +9,9 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -115,8 +118,34 @@ void TLabel::fitText()
     setGeometry(QRect(topLeft, sizeHint()));
 }
 
+bool TLabel::isShortened() const
+{
+    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+}
+
+void TLabel::paintEvent(QPaintEvent *event)
+{
+    if (!isShortened()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QRect room = contentsRect();
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&painter, room, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          option.palette, isEnabled(),
+                          fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()), foregroundRole());
+}
+
 bool TLabel::event(QEvent *event)
 {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && isShortened()) {
+        // Marked up, so that a text that looks like markup is shown as it is.
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                           QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text().toHtmlEscaped()), this);
+        return true;
+    }
     const bool done = QLabel::event(event);
     if (event->type() == QEvent::Polish)
         fitText();

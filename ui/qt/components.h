@@ -1,7 +1,8 @@
 #pragma once
 // The few widget behaviours the windows rely on that plain Qt widgets lack:
-// labels that size to their text and report clicks, and picture areas that
-// catch clicks whether or not they draw a picture.
+// labels that size to their text, shorten a text too long for them and report
+// clicks, and picture areas that catch clicks whether or not they draw a
+// picture.
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -33,9 +34,12 @@ private:
     bool pressed_ = false;
 };
 
+// A label too narrow for its text (a fixed-size one, or a self-sizing one at
+// its maximum width) shows the text shortened in the middle with "…", so
+// that its start and end stay visible, and whole in a tooltip. text() is
+// always the whole text.
 class TLabel : public QLabel {
     Q_OBJECT
-    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
 
 public:
     explicit TLabel(QWidget *parent = nullptr);
@@ -49,11 +53,13 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     friend class LabelTextWatcher;
+    bool isShortened() const;
     void watchParent();
     // Fits the label to its text unless it already fits this text.
     void followText();
@@ -68,9 +74,6 @@ private:
 
 class TImage : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString picture READ picture WRITE setPicture)
-    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
-    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
 
 public:
     explicit TImage(QWidget *parent = nullptr);

@@ -118,6 +118,8 @@ std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout
     const core::Rect &r = layout.bounds;
     if (layout.autoSize)
         w->move(r.left, r.top);
+    if (layout.maxWidth > 0)
+        w->setMaximumWidth(layout.maxWidth);
     else
         w->setGeometry(r.left, r.top, r.width, r.height);
     w->setEnabled(layout.enabled);

@@ -1,6 +1,7 @@
 #include "drive_combo.h"
 
 #include "folders.h"
+#include "list_entries.h"
 #include "text.h"
 
 #include <QStyle>
@@ -11,6 +12,7 @@ TDriveComboBox::TDriveComboBox(QWidget *parent) : TDriveComboBox(parent, core::l
 
 TDriveComboBox::TDriveComboBox(QWidget *parent, const std::vector<std::string> &drives) : QComboBox(parent)
 {
+    giveEntriesRoomForTheirText(this);
     setDrives(drives);
     setDrive(core::driveOf(core::workingFolder(), drives));
     connect(this, &QComboBox::activated, this, [this](int index) {

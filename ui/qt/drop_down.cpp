@@ -1,6 +1,7 @@
 #include "drop_down.h"
 
 #include "errors.h"
+#include "list_entries.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -11,6 +12,7 @@ TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     // No inline completion: what the user types is what the list holds.
     setCompleter(nullptr);
+    giveEntriesRoomForTheirText(this);
     connect(this, &QComboBox::activated, this, [this] { emit changed(); });
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::userEdited);
 }

@@ -6,7 +6,6 @@
 
 class TComboBox : public QComboBox {
     Q_OBJECT
-    Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)  // usable from .ui files
 
 public:
     explicit TComboBox(QWidget *parent = nullptr);

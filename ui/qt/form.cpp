@@ -30,19 +30,8 @@ protected:
             QCoreApplication::quit();
     }
 
-    void showEvent(QShowEvent *event) override
-    {
-        // Skinned windows place themselves, with their shape.
-        if (!centred_ && !form_.layout().skinned) {
-            centred_ = true;
-            centreOnScreen(this);
-        }
-        QWidget::showEvent(event);
-    }
-
 private:
     ui::Form &form_;
-    bool centred_ = false;
 };
 
 QString fontRule(const core::Font &font)
@@ -99,6 +88,7 @@ Form::Form(const char *layoutName)
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         window->setFixedSize(window->size());
+        centreOnScreen(window);  // before it is first mapped
     }
 
     QWidget *previous = nullptr;

@@ -33,6 +33,11 @@ SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity,
 
     window->setWindowOpacity(opacity);
 
+    // Placed before the window exists on the screen: a window moved while it
+    // is being mapped leaves the window manager and Qt disagreeing on where it
+    // is, and popups and the drag strip then miss.
+    centreOnScreen(window);
+
     watch(window);
 }
 
@@ -59,12 +64,11 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Show:
         // Every window is polished soon after it is made, shown or not, so
         // the shape waits for the first show.
-        if (watched == window_ && !centred_) {
-            centred_ = true;
+        if (watched == window_ && !shaped_) {
+            shaped_ = true;
             const QRegion shape = background_->shape();
             if (!shape.isEmpty())
                 window_->setMask(shape);
-            centreOnScreen(window_);
         }
         break;
     case QEvent::ChildAdded: {

@@ -1,8 +1,8 @@
 #pragma once
 // The look and behaviour shared by the frameless, picture-shaped windows:
-// at its first show the window takes its shape from the background picture
-// (its key colour is cut out) and is centred, so a window never shown never
-// decodes its art; a left press where the window's hit test answers
+// they first show centred; at its first show the window takes its shape from
+// the background picture (its key colour is cut out), so a window never shown
+// never decodes its art; a left press where the window's hit test answers
 // "caption", on the window or on any control in it (not on a popup over it),
 // moves the window.
 #include <QObject>
@@ -13,7 +13,8 @@
 class QWidget;
 class TImage;
 
-// Puts a window in the middle of its screen, as windows are at first show.
+// Puts a window in the middle of its screen, where windows first show. Called
+// before the window is first shown, so that it is mapped there.
 void centreOnScreen(QWidget *window);
 
 class SkinnedWindow : public QObject {
@@ -33,7 +34,7 @@ private:
     QWidget *window_;
     TImage *background_;
     std::function<bool(QPoint)> isCaption_;
-    bool centred_ = false;
+    bool shaped_ = false;
     bool dragging_ = false;
     QPoint dragOffset_;
 };
