@@ -16,9 +16,18 @@ printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Dravomel]\n"DMpath"="%s"\n' "$
 failed=0
 check() { if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failed=1; fi; }
 origin() {  # sets X and Y of a window's inside (xdotool's are off in a frame)
+    [ -n "$1" ] || { echo "FAIL: no window to measure" >&2; exit 1; }
     eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4}')"
 }
-shown() { for _ in $(seq 200); do xdotool search --onlyvisible --name "$1" && break; sleep 0.05; done; sleep 0.2; }
+shown() {  # the id of the visible window named $1; a start slowed by sanitizers may take a while
+    local id
+    for _ in $(seq 600); do
+        id=$(xdotool search --onlyvisible --name "$1" | head -n 1) && [ -n "$id" ] && break
+        sleep 0.05
+    done
+    [ -n "$id" ] || { echo "FAIL: no window named $1 was shown" >&2; exit 1; }
+    sleep 0.2; echo "$id"
+}
 click() { origin "$1"; xdotool mousemove $((X + $2)) $((Y + $3)) click 1; }
 dragMoves() {  # window, name
     origin "$1"; local x=$X y=$Y
