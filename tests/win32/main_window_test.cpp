@@ -6,7 +6,7 @@
 
 using namespace wintest;
 
-TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahoma)
+TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahomaWithinItsPlaces)
 {
     start();
     RECT frame;
@@ -44,6 +44,12 @@ TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahoma)
     DeleteDC(memory);
     DeleteObject(picture);
     ReleaseDC(nullptr, screen);
+    // A long folder stops before the folder and close symbols; the tooltip shows it whole.
+    const std::string folder = "C:\\" + std::string(70, 'W');  // a tip gives back 80 bytes at most
+    Form1->Label6.setText(folder);
+    const RECT &place = Form1->Label6.impl().bounds;
+    EXPECT_EQ(place.right - place.left, Form1->layout().control("Label6").maxWidth);
+    EXPECT_EQ(tip(Form1->Label6), folder);
 }
 
 TEST_F(WindowsRun, TheStripDragsTheWindowAndAControlBelowItDoesNot)
@@ -101,6 +107,7 @@ TEST_F(WindowsRun, ATypicalRunWritesTheFileTheLinuxProgramWritesAndStoresBothFol
     openFolder(Form3->DirectoryListBox1, "cps3");
     openFolder(Form3->DirectoryListBox1, "games");
     EXPECT_EQ(Form3->Label2.text(), newCps3 + "\\games");
+    EXPECT_EQ(tip(Form3->Label2), newCps3 + "\\games");  // too long for its place
     press(Form3->Button2);
 
     std::string expected = filetest::expectedCps3File(newCps3 + "\\games");

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <atomic>
 #include <string>
@@ -148,6 +149,19 @@ inline POINT drag(const ui::Form &form, POINT from, int dx, int dy)
     pump();
     GetWindowRect(handle(form), &after);
     return {after.left - before.left, after.top - before.top};
+}
+
+// The tooltip a window shows over one of its controls; empty when none.
+inline std::string tip(const ui::Control &control)
+{
+    char text[1024] = "";
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = handle(control.form());
+    tool.uId = reinterpret_cast<UINT_PTR>(&control.impl());
+    tool.lpszText = text;
+    SendMessageA(control.form().impl().tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 inline std::string storedValue(const char *name)

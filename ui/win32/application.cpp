@@ -1,11 +1,10 @@
-// The Win32 runtime as a whole: COM for the picture decoder, the hidden
+// The Win32 runtime as a whole: the art decoded from the start, the hidden
 // application window that owns every window (so the program has one task-bar
 // button, under its title), the event loop and the error box.
 #include "layer/application.h"
 #include "layer/form.h"
+#include "art.h"
 #include "win32_impl.h"
-
-#include <objbase.h>
 
 namespace win32 {
 
@@ -91,13 +90,12 @@ void dispatch(MSG &message)
 namespace ui {
 
 struct Application::Impl {
-    bool comStarted = false;
 };
 
 Application::Application(int &, char **, const std::string &title) : impl_(std::make_unique<Impl>())
 {
-    impl_->comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     win32::title() = title;
+    win32::startDecodingArt();
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = win32::applicationProc;
@@ -115,10 +113,9 @@ Application::Application(int &, char **, const std::string &title) : impl_(std::
 
 Application::~Application()
 {
+    win32::finishDecodingArt();
     DestroyWindow(win32::ownerWindow());
     win32::ownerWindow() = nullptr;
-    if (impl_->comStarted)
-        CoUninitialize();
 }
 
 int Application::run()

@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <condition_variable>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <tuple>
 
 namespace win32 {
@@ -26,28 +29,22 @@ struct Released {
     T *operator->() const { return p; }
 };
 
-IWICImagingFactory *imagingFactory()
+IWICBitmapDecoder *pngDecoder(IWICImagingFactory *factory)
 {
-    static IWICImagingFactory *factory = [] {
-        IWICImagingFactory *made = nullptr;
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                         reinterpret_cast<void **>(&made));
-        return made;
-    }();
-    return factory;
+    IWICBitmapDecoder *decoder = nullptr;
+    // The art is PNG: asking for that decoder spares probing every other.
+    factory->CreateDecoder(GUID_ContainerFormatPng, nullptr, &decoder);
+    return decoder;
 }
 
-// The PNG resource `name` as 32-bit BGRA pixels; false if there is none.
-bool decode(const std::string &name, Picture &out)
+// The PNG resource `name` (upper case) as 32-bit BGRA pixels; false if it
+// cannot be read.
+bool decode(IWICImagingFactory *factory, const char *name, Picture &out)
 {
-    std::string resourceName = name;
-    std::transform(resourceName.begin(), resourceName.end(), resourceName.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    const HRSRC resource = FindResourceA(instance(), resourceName.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    const HRSRC resource = FindResourceA(instance(), name, MAKEINTRESOURCEA(10));  // RT_RCDATA
     const HGLOBAL loaded = resource ? LoadResource(instance(), resource) : nullptr;
     void *bytes = loaded ? LockResource(loaded) : nullptr;
-    IWICImagingFactory *factory = imagingFactory();
-    if (!bytes || !factory)
+    if (!bytes)
         return false;
 
     Released<IWICStream> stream;
@@ -57,7 +54,7 @@ bool decode(const std::string &name, Picture &out)
     UINT width = 0, height = 0;
     if (FAILED(factory->CreateStream(&stream))
         || FAILED(stream->InitializeFromMemory(static_cast<BYTE *>(bytes), SizeofResource(instance(), resource)))
-        || FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder))
+        || !(decoder.p = pngDecoder(factory)) || FAILED(decoder->Initialize(stream.p, WICDecodeMetadataCacheOnDemand))
         || FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter))
         || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr,
                                         0.0, WICBitmapPaletteTypeCustom))
@@ -69,6 +66,84 @@ bool decode(const std::string &name, Picture &out)
     return SUCCEEDED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
                                            reinterpret_cast<BYTE *>(out.pixels.data())));
 }
+
+// Every picture of the art, decoded on a thread of its own from start-up on:
+// starting COM and the decoder takes longer than making the first window, so
+// both happen at once and the first window's art is ready when it shows.
+class ArtDecoder {
+public:
+    static ArtDecoder &instance()
+    {
+        static ArtDecoder decoder;
+        return decoder;
+    }
+
+    ~ArtDecoder() { join(); }
+
+    void start()
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!thread_.joinable() && !done_)
+            thread_ = std::thread([this] { run(); });
+    }
+
+    void join()
+    {
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+    // The picture `name` as decoded; empty when there is none.
+    Picture get(const std::string &name)
+    {
+        std::string key = name;
+        std::transform(key.begin(), key.end(), key.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        start();
+        std::unique_lock<std::mutex> lock(mutex_);
+        ready_.wait(lock, [&] { return done_ || decoded_.count(key); });
+        const auto found = decoded_.find(key);
+        return found != decoded_.end() ? found->second : Picture();
+    }
+
+private:
+    void run()
+    {
+        std::vector<std::string> names;
+        EnumResourceNamesA(win32::instance(), MAKEINTRESOURCEA(10), listName, reinterpret_cast<LONG_PTR>(&names));
+        if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+            {
+                Released<IWICImagingFactory> factory;
+                if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                               IID_IWICImagingFactory, reinterpret_cast<void **>(&factory))))
+                    for (const std::string &name : names) {
+                        Picture picture;
+                        decode(factory.p, name.c_str(), picture);
+                        std::lock_guard<std::mutex> lock(mutex_);
+                        decoded_[name] = std::move(picture);
+                        ready_.notify_all();
+                    }
+            }
+            CoUninitialize();
+        }
+        std::lock_guard<std::mutex> lock(mutex_);
+        done_ = true;
+        ready_.notify_all();
+    }
+
+    static BOOL CALLBACK listName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names)
+    {
+        if (!IS_INTRESOURCE(name))
+            reinterpret_cast<std::vector<std::string> *>(names)->push_back(name);
+        return TRUE;
+    }
+
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::map<std::string, Picture> decoded_;
+    bool done_ = false;
+    std::thread thread_;
+};
 
 // Key colour cleared when asked, every pixel premultiplied by its alpha.
 void prepare(Picture &picture, bool transparent)
@@ -135,6 +210,16 @@ void makeBitmap(Picture &picture)
 
 } // namespace
 
+void startDecodingArt()
+{
+    ArtDecoder::instance().start();
+}
+
+void finishDecodingArt()
+{
+    ArtDecoder::instance().join();
+}
+
 const Picture *picture(const std::string &name, bool transparent, int width, int height)
 {
     static std::map<std::tuple<std::string, bool, int, int>, std::unique_ptr<Picture>> made;
@@ -142,8 +227,8 @@ const Picture *picture(const std::string &name, bool transparent, int width, int
     if (slot)
         return slot->width > 0 ? slot.get() : nullptr;
     slot = std::make_unique<Picture>();
-    Picture decoded;
-    if (!decode(name, decoded) || decoded.pixels.empty())
+    Picture decoded = ArtDecoder::instance().get(name);
+    if (decoded.pixels.empty())
         return nullptr;
     prepare(decoded, transparent);
     const bool resize = width > 0 && height > 0 && (width != decoded.width || height != decoded.height);
@@ -157,7 +242,7 @@ void drawPicture(HDC dc, const Picture &picture, int x, int y)
     const HDC source = CreateCompatibleDC(dc);
     const HGDIOBJ previous = SelectObject(source, picture.bitmap);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, x, y, picture.width, picture.height, source, 0, 0, picture.width, picture.height, blend);
+    GdiAlphaBlend(dc, x, y, picture.width, picture.height, source, 0, 0, picture.width, picture.height, blend);
     SelectObject(source, previous);
     DeleteDC(source);
 }

@@ -65,6 +65,14 @@ namespace {
 
 constexpr UINT kLabelFormat = DT_NOPREFIX | DT_EXPANDTABS;
 
+// Texts are measured on a memory device of the screen's kind, made once: a
+// screen device costs a trip to the display each time.
+HDC measuringDC()
+{
+    static const HDC dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
+
 struct LabelImpl : Control::Impl {
     LabelImpl(Form::Impl &owner, const core::ControlLayout &controlLayout)
         : Impl(owner, controlLayout), text(win32::fromLayoutText(controlLayout.text))
@@ -72,21 +80,28 @@ struct LabelImpl : Control::Impl {
         fit();
     }
 
-    // A self-sizing label takes the size of its text.
-    void fit()
+    // The text's size in the label's font.
+    SIZE textSize() const
     {
-        if (!layout.autoSize)
-            return;
-        const HDC dc = GetDC(nullptr);
+        const HDC dc = measuringDC();
         const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
         RECT size{0, 0, 0, 0};
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &size, kLabelFormat | DT_CALCRECT);
         TEXTMETRICA metrics;
         GetTextMetricsA(dc, &metrics);
         SelectObject(dc, previous);
-        ReleaseDC(nullptr, dc);
-        bounds.right = bounds.left + size.right;
-        bounds.bottom = bounds.top + std::max<LONG>(size.bottom, metrics.tmHeight);
+        return {size.right, std::max<LONG>(size.bottom, metrics.tmHeight)};
+    }
+
+    // A self-sizing label takes the size of its text, up to its widest.
+    void fit()
+    {
+        const SIZE size = textSize();
+        if (layout.autoSize) {
+            bounds.right = bounds.left + (layout.maxWidth > 0 ? std::min<LONG>(size.cx, layout.maxWidth) : size.cx);
+            bounds.bottom = bounds.top + size.cy;
+        }
+        shortened = size.cx > bounds.right - bounds.left;
     }
 
     void setText(const std::string &newText)
@@ -97,6 +112,7 @@ struct LabelImpl : Control::Impl {
         text = newText;
         fit();
         invalidate();
+        form.setTip(*this, shortened ? text : std::string());
     }
 
     void paint(HDC dc) const override
@@ -106,9 +122,10 @@ struct LabelImpl : Control::Impl {
         const core::Colour &c = layout.colour;
         SetTextColor(dc, enabled ? RGB(c.red, c.green, c.blue) : RGB(128, 128, 128));
         RECT place = bounds;
-        // A fixed place too small for a folder shortens it in the middle.
+        // A text too long for its place is shortened in the middle (a
+        // folder keeps its drive and its last name); the tooltip shows it whole.
         const UINT format = kLabelFormat | (layout.centred ? DT_CENTER : 0)
-                            | (layout.autoSize ? 0 : DT_SINGLELINE | DT_PATH_ELLIPSIS);
+                            | (shortened || !layout.autoSize ? DT_SINGLELINE | DT_PATH_ELLIPSIS : 0);
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place, format);
         SelectObject(dc, previous);
     }
@@ -121,6 +138,7 @@ struct LabelImpl : Control::Impl {
     }
 
     std::string text;
+    bool shortened = false;
 };
 
 struct ImageImpl : Control::Impl {
@@ -149,34 +167,45 @@ struct ImageImpl : Control::Impl {
     }
 };
 
+// Covers a rectangle with a colour at an opacity of 255, so that what lies
+// under it shows darkened or lightened.
+void blend(HDC dc, const RECT &place, COLORREF colour, BYTE opacity)
+{
+    const HDC source = CreateCompatibleDC(dc);
+    const HBITMAP dot = CreateCompatibleBitmap(dc, 1, 1);
+    const HGDIOBJ previous = SelectObject(source, dot);
+    SetPixel(source, 0, 0, colour);
+    const BLENDFUNCTION how{AC_SRC_OVER, 0, opacity, 0};
+    GdiAlphaBlend(dc, place.left, place.top, place.right - place.left, place.bottom - place.top, source, 0, 0, 1, 1,
+                  how);
+    SelectObject(source, previous);
+    DeleteObject(dot);
+    DeleteDC(source);
+}
+
 // Lowered: the light falls from the top left, so top and left are in shadow.
+// No colours of its own: the edges darken or lighten the art under them.
 struct BevelImpl : Control::Impl {
     using Impl::Impl;
 
     void paint(HDC dc) const override
     {
-        const HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-        const HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-        const HGDIOBJ previous = SelectObject(dc, shadow);
-        const int left = bounds.left, top = bounds.top, right = bounds.right - 1, bottom = bounds.bottom - 1;
-        auto line = [dc](int x0, int y0, int x1, int y1) {
-            MoveToEx(dc, x0, y0, nullptr);
-            LineTo(dc, x1, y1);
+        const auto shade = [dc](LONG left, LONG top, LONG right, LONG bottom) {
+            blend(dc, {left, top, right, bottom}, RGB(0, 0, 0), 128);
         };
+        const auto light = [dc](LONG left, LONG top, LONG right, LONG bottom) {
+            blend(dc, {left, top, right, bottom}, RGB(255, 255, 255), 96);
+        };
+        const RECT &b = bounds;
         if (layout.bottomLineOnly) {
-            line(left, bottom - 1, right + 1, bottom - 1);
-            SelectObject(dc, light);
-            line(left, bottom, right + 1, bottom);
+            shade(b.left, b.bottom - 2, b.right, b.bottom - 1);
+            light(b.left, b.bottom - 1, b.right, b.bottom);
         } else {
-            line(left, top, right + 1, top);
-            line(left, top, left, bottom + 1);
-            SelectObject(dc, light);
-            line(right, top, right, bottom + 1);
-            line(left, bottom, right + 1, bottom);
+            shade(b.left, b.top, b.right, b.top + 1);
+            shade(b.left, b.top + 1, b.left + 1, b.bottom);
+            light(b.right - 1, b.top + 1, b.right, b.bottom);
+            light(b.left + 1, b.bottom - 1, b.right - 1, b.bottom);
         }
-        SelectObject(dc, previous);
-        DeleteObject(shadow);
-        DeleteObject(light);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "layer/application.h"
 #include "win32_impl.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -13,7 +14,10 @@ namespace ui {
 
 namespace {
 
-constexpr UINT kFirstFrameMessage = WM_APP + 1;
+// The work waiting for a window's first frame runs at this timer: the frame
+// reaches the screen while the thread waits for it (under Wine, drawn windows
+// are sent to the display only then).
+constexpr UINT_PTR kFirstFrameTimer = 1;
 constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL
 
 std::vector<Form::Impl *> &formsAlive()
@@ -128,6 +132,38 @@ Control::Impl *Form::Impl::mouseTargetAt(POINT point) const
     return nullptr;
 }
 
+void Form::Impl::setTip(const Control::Impl &control, const std::string &text)
+{
+    if (!tips && text.empty())
+        return;
+    if (!tips) {
+        // The common controls are loaded when a first tooltip is needed: most
+        // runs need none, and a start-up without them is quicker.
+        static const bool loaded = [] {
+            using Init = BOOL(WINAPI *)(const INITCOMMONCONTROLSEX *);
+            const auto init = reinterpret_cast<Init>(
+                reinterpret_cast<void *>(GetProcAddress(LoadLibraryA("comctl32.dll"), "InitCommonControlsEx")));
+            const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+            return init && init(&classes);
+        }();
+        (void)loaded;
+        tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+                               win32::instance(), nullptr);
+    }
+    // The size every version of the common controls knows.
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(&control);
+    tool.rect = control.bounds;
+    tool.lpszText = const_cast<char *>(text.c_str());
+    SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!text.empty())
+        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Form::Impl::paint(HDC dc) const
 {
     RECT client;
@@ -182,7 +218,7 @@ LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
         EndPaint(hwnd, &ps);
         if (!paintedBefore) {
             paintedBefore = true;
-            PostMessageA(hwnd, kFirstFrameMessage, 0, 0);
+            SetTimer(hwnd, kFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
         }
         return 0;
     }
@@ -191,7 +227,10 @@ LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case kFirstFrameMessage:
+    case WM_TIMER:
+        if (wParam != kFirstFrameTimer)
+            break;
+        KillTimer(hwnd, kFirstFrameTimer);
         win32::runFirstFrameWork(this);
         return 0;
     case WM_NCHITTEST: {
@@ -349,5 +388,5 @@ void ui::afterFirstFrame(Form &form, std::function<void()> work)
 {
     form.impl().afterFirstFrame.push_back(std::move(work));
     if (form.impl().paintedBefore)
-        PostMessageA(form.impl().hwnd, kFirstFrameMessage, 0, 0);
+        SetTimer(form.impl().hwnd, kFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 }

@@ -26,6 +26,8 @@ struct Form::Impl {
     void paint(HDC dc) const;
     void show();
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // The tooltip over a control's place; an empty text removes it.
+    void setTip(const Control::Impl &control, const std::string &text);
 
     Form &form;
     const core::FormLayout &layout;
@@ -34,6 +36,7 @@ struct Form::Impl {
     std::vector<std::unique_ptr<Control::Impl>> controls;  // layout order, bottom first
     Control::Impl *pressed = nullptr;  // a graphic control that took a left press
     HWND lastFocus = nullptr;
+    HWND tips = nullptr;  // made when a first control needs a tooltip
     bool shownBefore = false;
     bool paintedBefore = false;
     std::vector<std::function<void()>> afterFirstFrame;
