@@ -1,17 +1,14 @@
 // Dravomel: writes the configuration file of a CPS3 or Model 2 emulator.
 #include "application.h"
-#include "command_line.h"
+#include "console_command.h"
 #include "layer/application.h"
-
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
     // Any argument makes it a command-line run, which needs no display, so
     // it is done before the GUI application exists.
-    if (argc > 1) {
-        return core::printCommandResult(core::runCommandLine({argv + 1, argv + argc}), stdout, stderr);
-    }
+    if (argc > 1)
+        return runConsoleCommand(argc, argv);
 
     ui::Application app(argc, argv, "Dravomel");
     startForms();

@@ -3,6 +3,7 @@
 //   dravomel-register [--lang fr|en] [--folder DIR] | --help | --version
 #include "errors.h"
 #include "language_table.h"
+#include "paths.h"
 #include "program_folder.h"
 #include "settings_hive.h"
 
@@ -11,8 +12,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 #include <vector>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 // Where the language folders are installed, seen from the program's own
 // folder, so that the package works wherever its prefix is.
@@ -22,21 +27,46 @@
 
 namespace {
 
+#ifdef _WIN32
+std::string realPath(const std::string &path)
+{
+    char resolved[MAX_PATH];
+    const DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, resolved, nullptr);
+    return n > 0 && n < MAX_PATH ? std::string(resolved, n) : path;
+}
+
+// The folder this program is in.
+std::string programFolder()
+{
+    char self[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string bin = n > 0 && n < MAX_PATH ? std::string(self, n) : std::string(".\\x");
+    bin.erase(bin.rfind('\\'));
+    return bin;
+}
+#else
 std::string realPath(const std::string &path)
 {
     char resolved[PATH_MAX];
     return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
 }
 
-// The installed language folders; run from its build folder, the program
-// takes the source tree's instead, since nothing is installed there.
-std::vector<std::string> languageRoots()
+std::string programFolder()
 {
     char self[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
     std::string bin = n > 0 ? std::string(self, static_cast<std::size_t>(n)) : std::string("/usr/bin/x");
     bin.erase(bin.rfind('/'));
-    std::vector<std::string> roots{realPath(bin + "/" DRAVOMEL_LANGUAGE_ROOT_FROM_BIN)};
+    return bin;
+}
+#endif
+
+// The installed language folders; run from its build folder, the program
+// takes the source tree's instead, since nothing is installed there.
+std::vector<std::string> languageRoots()
+{
+    const std::string bin = programFolder();
+    std::vector<std::string> roots{realPath(core::inFolder(bin, DRAVOMEL_LANGUAGE_ROOT_FROM_BIN))};
 #if defined(DRAVOMEL_BUILD_BIN_DIR) && defined(DRAVOMEL_SOURCE_LANGUAGE_ROOT)
     if (realPath(bin) == realPath(DRAVOMEL_BUILD_BIN_DIR))
         roots.push_back(DRAVOMEL_SOURCE_LANGUAGE_ROOT);
@@ -48,9 +78,10 @@ std::vector<std::string> languageRoots()
 const char kHelp[] = R"(Usage: dravomel-register [--lang fr|en] [--folder DIR]
 
 Gives the current user a stored key whose program folder is a shipped
-language folder, so that the first start of dravomel shows its texts; the
-menu entry runs it before dravomel. A program folder already stored is never
-changed; a folder without a language file is refused.
+language folder, so that the first start of dravomel shows its texts: the
+Linux menu entry and the Windows portable folder's first start run it before
+dravomel. A program folder already stored is never changed; a folder without
+a language file is refused.
 
   --lang fr|en    the installed French (the default) or English folder
   --folder DIR    DIR instead of an installed language folder

@@ -137,3 +137,90 @@ echo "Linux core tests: $(wc -l <"$tmp/linux.txt")," \
      "of which Linux-only: $(comm -23 "$tmp/linux.txt" "$tmp/x86_64.txt" | wc -l)"
 printf 'Windows %s\n' "${summary[@]}"
 echo "Windows stage took $((SECONDS - start)) s"
+
+# ---------------------------------------------------------------------------
+# The packages (scripts/package-windows.sh): both are built; the 64-bit ones
+# are installed, run and removed here, as the 64-bit loader works everywhere.
+check_packages() {
+    local pkg=$tmp/packages version dir=$PWD/build-win64 root=$PWD
+    fail() { echo "Windows packages: $*" >&2; exit 1; }
+    win() { "$wine64" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+    value() { win reg query "$1" /v "$2" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+    echo "== Windows packages"
+    scripts/package-windows.sh | grep ' bytes$'
+    version=$(sed -n 's/^project(Dravomel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    mkdir -p "$pkg/roms" "$pkg/emu"
+    cd "$pkg"
+    # A silent installer or uninstaller returns before its work ends; only
+    # the end of the wineserver says it has ended, so this stage needs one
+    # that is not persistent.
+    wineserver -k; wineserver -w
+
+    # Installed silently, for this user, with the French texts; the user's
+    # own emulator folder is already in the key.
+    win reg add 'HKCU\Software\Dravomel' /v CPS3 /d 'C:\emu\cps3' /f >/dev/null
+    "$wine64" "$dir/Dravomel-$version-win64-setup.exe" /S || fail "the installer failed"
+    wineserver -w
+    local inst programs folder
+    inst="$(win cmd /c echo %LOCALAPPDATA%)\\Programs\\Dravomel"
+    programs="$(win cmd /c echo %APPDATA%)\\Microsoft\\Windows\\Start Menu\\Programs"
+    folder=$(win winepath -u "$inst")
+    [ "$(value 'HKCU\Software\Dravomel' DMpath)" = "$inst\\fr" ] || fail "DMpath is not $inst\\fr"
+    for file in Dravomel.exe dravomel-register.exe fr/LNGFILE en/LNGFILE LICENSE.txt README.txt Uninstall.exe; do
+        [ -f "$folder/$file" ] || fail "$file is not installed"
+    done
+    [ -f "$(win winepath -u "$programs\\Dravomel.lnk")" ] || fail "no Start-menu entry"
+    local entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Dravomel'
+    [ "$(value "$entry" DisplayName) $(value "$entry" DisplayVersion) $(value "$entry" DisplayIcon)" = \
+      "Dravomel $version $inst\\Dravomel.exe,0" ] || fail "installed-programs entry incomplete"
+
+    # The installed program reads the French file's accents as the Linux one
+    # reads the UTF-8 original, and writes the same file from the command line.
+    # (Their last lines name the file, in each system's own way.)
+    win "$inst\\Dravomel.exe" check-language "$inst\\fr\\LNGFILE" | iconv -f WINDOWS-1252 -t UTF-8 | sed '$d' >windows.txt
+    "$linux_program" check-language "$root/resources/lang/fr/LNGFILE" | sed '$d' >linux.txt
+    cmp -s windows.txt linux.txt || fail "check-language differs: $(diff windows.txt linux.txt | head -5)"
+    local options=(write model2 emu --rom-folder roms --filtering trilinear --wireframe 1)
+    "$wine64" "$inst\\Dravomel.exe" "${options[@]}" >/dev/null 2>&1 || fail "the command-line write failed"
+    mv emu/EMULATOR.INI windows.ini
+    "$linux_program" "${options[@]}" >/dev/null
+    # The same bytes, but for the ROM folder, spelt as each system spells it.
+    local roms
+    roms=$(win winepath -w "$pkg/roms")
+    sed "s|=$pkg/roms\r\$|=${roms//\\/\\\\}\r|" emu/EMULATOR.INI | cmp - windows.ini ||
+        fail "the Windows EMULATOR.INI differs from the Linux one"
+
+    # English on choice, over the first install.
+    "$wine64" "$dir/Dravomel-$version-win64-setup.exe" /S /TEXTS=en || fail "the installer failed"
+    wineserver -w
+    [ "$(value 'HKCU\Software\Dravomel' DMpath)" = "$inst\\en" ] || fail "/TEXTS=en did not choose English"
+
+    # Uninstalled silently: its files, entries and DMpath go; the emulator
+    # folder and EMULATOR.INI stay.
+    "$wine64" "$inst\\Uninstall.exe" /S || fail "the uninstaller failed"
+    wineserver -w
+    [ ! -e "$folder" ] || fail "$folder is left after uninstalling"
+    [ ! -e "$(win winepath -u "$programs\\Dravomel.lnk")" ] || fail "Start-menu entry left"
+    [ -z "$(value "$entry" DisplayName)" ] || fail "installed-programs entry left"
+    [ -z "$(value 'HKCU\Software\Dravomel' DMpath)" ] || fail "DMpath left after uninstalling"
+    [ "$(value 'HKCU\Software\Dravomel' CPS3)" = 'C:\emu\cps3' ] || fail "uninstalling removed CPS3"
+    [ -f emu/EMULATOR.INI ] || fail "uninstalling removed an EMULATOR.INI"
+
+    # The portable folder: its French first start stores a program folder
+    # whose language file is complete. Last, as it leaves Dravomel running.
+    cmake -E tar xf "$dir/Dravomel-$version-win64-portable.zip"
+    local portable
+    portable=$(win winepath -w "$pkg/Dravomel-$version-win64-portable")
+    win cmd /c call "$portable\\Lancer Dravomel (francais).cmd" >/dev/null
+    [ "$(value 'HKCU\Software\Dravomel' DMpath)" = "$portable\\fr" ] || fail "the first start stored no DMpath"
+    win "$portable\\Dravomel.exe" check-language "$portable\\fr\\LNGFILE" >/dev/null ||
+        fail "the portable DMpath has no complete language file"
+    cd "$root"
+    echo "Windows packages: installed, checked and removed; portable first start checked"
+}
+linux_program=$PWD/build/app/dravomel
+if [ ! -x "$linux_program" ]; then
+    cmake -S . -B build -G Ninja >/dev/null
+    cmake --build build -j2 --target dravomel
+fi
+check_packages

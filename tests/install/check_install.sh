@@ -40,6 +40,9 @@ done
 # A new user: the key is made and points at the installed French folder.
 export XDG_CONFIG_HOME="$scratch/config"
 reg="$XDG_CONFIG_HOME/Dravomel/Dravomel.reg"
+status=0
+"$prefix/bin/dravomel-register" --folder "$scratch" 2>/dev/null || status=$?
+[ "$status" -eq 2 ] && [ ! -e "$reg" ] || fail "a folder without LNGFILE was not refused ($status)"
 "$prefix/bin/dravomel-register" >/dev/null
 grep -qF "\"DMpath\"=\"$(realpath "$prefix/share/dravomel/fr")\"" "$reg" || fail "no DMpath for a new user: $(cat "$reg")"
 

@@ -1,0 +1,70 @@
+#include "console_command.h"
+
+#include "command_line.h"
+
+#include <cstdio>
+#include <string>
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#ifdef _WIN32
+namespace {
+
+bool usable(HANDLE handle)
+{
+    return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+// A windowed program gets no standard handles when started from cmd or
+// PowerShell: it writes to the console of the program that started it.
+// Output sent to a file or a pipe goes there instead.
+HANDLE outputHandle(DWORD which)
+{
+    const HANDLE handle = GetStdHandle(which);
+    if (usable(handle))
+        return handle;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS) && GetLastError() != ERROR_ACCESS_DENIED)
+        return INVALID_HANDLE_VALUE; // no console to attach to (started from Explorer)
+    return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+// Texts are in the ANSI code page; a console shows them in its own (OEM)
+// one, so it is given the characters rather than the bytes. False when the
+// text could not be written.
+bool put(const std::string &text, DWORD which)
+{
+    if (text.empty())
+        return true;
+    const HANDLE handle = outputHandle(which);
+    DWORD mode = 0;
+    DWORD done = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        const int size = static_cast<int>(text.size());
+        std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], static_cast<int>(wide.size()));
+        return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr) &&
+               done == wide.size();
+    }
+    return handle != INVALID_HANDLE_VALUE &&
+           WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &done, nullptr) && done == text.size();
+}
+
+} // namespace
+#endif
+
+int runConsoleCommand(int argc, char **argv)
+{
+    const core::CommandResult result = core::runCommandLine({argv + 1, argv + argc});
+#ifdef _WIN32
+    const bool written = put(result.out, STD_OUTPUT_HANDLE);
+    put(result.err, STD_ERROR_HANDLE);
+    if (written)
+        return result.status;
+    put("dravomel: cannot write the output\n", STD_ERROR_HANDLE);
+    return 1;
+#else
+    return core::printCommandResult(result, stdout, stderr);
+#endif
+}
