@@ -40,6 +40,9 @@ dragMoves() {  # window, name
 for start in 1 2 3 4; do
     "$1" & app=$!
     main=$(shown '^Choix de l')
+    # Start-up makes the hidden windows just after the first frame; a press
+    # that waits behind that work reaches the window manager after its release.
+    sleep 1
     dragMoves "$main" "main window"
     click "$main" 488 122
     picker=$(shown '^Emulator folders$')
