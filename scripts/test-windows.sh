@@ -180,6 +180,18 @@ check_packages() {
     win "$inst\\Dravomel.exe" check-language "$inst\\fr\\LNGFILE" | iconv -f WINDOWS-1252 -t UTF-8 | sed '$d' >windows.txt
     "$linux_program" check-language "$root/resources/lang/fr/LNGFILE" | sed '$d' >linux.txt
     cmp -s windows.txt linux.txt || fail "check-language differs: $(diff windows.txt linux.txt | head -5)"
+    # Started as from the Start menu, its main window shows the French
+    # texts (lines 2 and 4, counted from 0), read from outside as a screen
+    # reader reads them; closed as the user closes it.
+    timeout 120 "$wine64" "$inst\\Dravomel.exe" </dev/null >/dev/null 2>&1 &
+    win "$dir/tests/read_window.exe" 30 >shown.txt || fail "the installed program showed no readable window"
+    win taskkill /im Dravomel.exe >/dev/null
+    wait
+    local line
+    for line in 2 4; do
+        grep -qxF "$(sed -n "$((line + 1))p" "$root/resources/lang/fr/LNGFILE")" shown.txt ||
+            fail "the main window does not show line $line of the French file: $(tr '\n' '|' <shown.txt)"
+    done
     local options=(write model2 emu --rom-folder roms --filtering trilinear --wireframe 1)
     "$wine64" "$inst\\Dravomel.exe" "${options[@]}" >/dev/null 2>&1 || fail "the command-line write failed"
     mv emu/EMULATOR.INI windows.ini

@@ -4,6 +4,10 @@
 #include "drag_strip.h"
 #include "windows_fixture.h"
 
+#include <oleacc.h>
+
+#include <map>
+
 using namespace wintest;
 
 TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahomaWithinItsPlaces)
@@ -124,4 +128,34 @@ TEST_F(WindowsRun, ATypicalRunWritesTheFileTheLinuxProgramWritesAndStoresBothFol
     EXPECT_EQ(Form1->Label6.text(), newCps3);
     EXPECT_EQ(Form1->Label7.text(), newModel2);
     EXPECT_EQ(Form1->Label1.text(), "line 2");
+}
+
+// A screen reader sees the drawn texts, the links as links, and can follow one.
+TEST_F(WindowsRun, AScreenReaderReadsTheDrawnTextsAndFollowsALink)
+{
+    start();
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible *client = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(handle(*Form1), static_cast<DWORD>(OBJID_CLIENT),
+                                                        __uuidof(IAccessible), reinterpret_cast<void **>(&client)));
+    std::map<std::string, std::pair<VARIANT, LONG>> seen;  // name: child, role
+    LONG count = 0;
+    ASSERT_HRESULT_SUCCEEDED(client->get_accChildCount(&count));
+    for (LONG n = 1; n <= count; ++n) {
+        VARIANT child{};
+        child.vt = VT_I4;
+        child.lVal = n;
+        BSTR name = nullptr;
+        VARIANT role{};
+        if (client->get_accName(child, &name) == S_OK && client->get_accRole(child, &role) == S_OK)
+            seen[std::string(name, name + SysStringLen(name))] = {child, role.lVal};
+        SysFreeString(name);
+    }
+    for (const auto &[text, role] : {std::pair<std::string, LONG>{"line 2", ROLE_SYSTEM_LINK},
+                                     {"line 4", ROLE_SYSTEM_STATICTEXT}, {"line 5", ROLE_SYSTEM_STATICTEXT}})
+        EXPECT_EQ(seen.count(text) ? seen[text].second : -1, role) << text;
+    ASSERT_HRESULT_SUCCEEDED(client->accDoDefaultAction(seen["line 2"].first));
+    pump();
+    EXPECT_TRUE(Form3->isVisible());
+    client->Release();
 }

@@ -309,6 +309,8 @@ LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
             SetFocus(target ? target : hwnd);
         }
         return 0;
+    case WM_GETOBJECT:
+        return answerAccessibility(wParam, lParam);
     case WM_CLOSE:
         form.close();
         return 0;

@@ -28,6 +28,8 @@ struct Form::Impl {
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     // The tooltip over a control's place; an empty text removes it.
     void setTip(const Control::Impl &control, const std::string &text);
+    // WM_GETOBJECT: what a screen reader sees of the client area.
+    LRESULT answerAccessibility(WPARAM wParam, LPARAM lParam);
 
     Form &form;
     const core::FormLayout &layout;
@@ -56,6 +58,8 @@ struct Control::Impl {
     // Windowed controls: a notification (WM_COMMAND code) or an owner draw.
     virtual void command(WORD code) { (void)code; }
     virtual void drawItem(const DRAWITEMSTRUCT &item) { (void)item; }
+    // What a screen reader says for it.
+    virtual std::string spokenText() const;
 
     bool isGraphic() const { return hwnd == nullptr; }
     void invalidate() const;

@@ -1,0 +1,308 @@
+// What a screen reader reads in a window. Its labels are drawn by the window
+// itself, so no reader sees them unless the window says what they are: it
+// answers Active Accessibility's question (WM_GETOBJECT) with an object whose
+// children are its labels, as texts (links when they open something), and
+// its native controls, which describe themselves.
+#include "win32_impl.h"
+
+#include <oleacc.h>
+
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+// Looked up when a reader first asks, so a run without one loads nothing.
+template <typename Function>
+Function fromLibrary(const char *library, const char *name)
+{
+    const HMODULE module = LoadLibraryA(library);
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name))) : nullptr;
+}
+
+BSTR toBstr(const std::string &text)
+{
+    using Alloc = BSTR(WINAPI *)(const OLECHAR *, UINT);
+    static const auto alloc = fromLibrary<Alloc>("oleaut32.dll", "SysAllocStringLen");
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return alloc ? alloc(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
+}
+
+HRESULT windowObject(HWND hwnd, IDispatch **object)
+{
+    using FromWindow = HRESULT(WINAPI *)(HWND, DWORD, REFIID, void **);
+    static const auto fromWindow = fromLibrary<FromWindow>("oleacc.dll", "AccessibleObjectFromWindow");
+    *object = nullptr;
+    return fromWindow ? fromWindow(hwnd, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                                   reinterpret_cast<void **>(object))
+                      : E_FAIL;
+}
+
+bool isLink(const Control::Impl &control)
+{
+    return control.layout.handCursor;
+}
+
+// The client area of one window. It holds the window's handle, not the
+// window: a reader may keep it after the window has gone.
+class FormAccessible final : public IAccessible {
+public:
+    explicit FormAccessible(HWND hwnd) : hwnd_(hwnd) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
+    {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
+            *object = static_cast<IAccessible *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0)
+            delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    // IDispatch: readers call the methods themselves.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
+    {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
+                                     UINT *) override
+    {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override
+    {
+        return alive() ? windowObject(hwnd_, parent) : CO_E_OBJNOTCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG *count) override
+    {
+        if (!alive())
+            return CO_E_OBJNOTCONNECTED;
+        *count = static_cast<LONG>(children().size());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT id, IDispatch **child) override
+    {
+        *child = nullptr;
+        const Control::Impl *control = nullptr;
+        if (const HRESULT found = lookUp(id, control); found != S_OK || !control)
+            return found != S_OK ? found : E_INVALIDARG;
+        // A label is a plain element of this object; a native control is an object of its own.
+        return control->isGraphic() ? S_FALSE : windowObject(control->hwnd, child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT id, BSTR *name) override
+    {
+        *name = nullptr;
+        const Control::Impl *control = nullptr;
+        if (const HRESULT found = lookUp(id, control); found != S_OK)
+            return found;
+        *name = toBstr(control ? control->spokenText() : win32::windowText(hwnd_));
+        return *name ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR *value) override { return notSupported(value); }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR *text) override { return notSupported(text); }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT id, VARIANT *role) override
+    {
+        const Control::Impl *control = nullptr;
+        if (const HRESULT found = lookUp(id, control); found != S_OK)
+            return found;
+        role->vt = VT_I4;
+        role->lVal = !control ? ROLE_SYSTEM_CLIENT : isLink(*control) ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT id, VARIANT *state) override
+    {
+        const Control::Impl *control = nullptr;
+        if (const HRESULT found = lookUp(id, control); found != S_OK)
+            return found;
+        LONG flags = IsWindowVisible(hwnd_) ? 0 : STATE_SYSTEM_INVISIBLE;
+        if (control) {
+            flags |= STATE_SYSTEM_READONLY;
+            if (isLink(*control))
+                flags |= STATE_SYSTEM_LINKED;
+            if (!control->enabled)
+                flags |= STATE_SYSTEM_UNAVAILABLE;
+        }
+        state->vt = VT_I4;
+        state->lVal = flags;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR *text) override { return notSupported(text); }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT, LONG *) override { return notSupported(file); }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR *text) override { return notSupported(text); }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *id) override { return nothing(id); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *id) override { return nothing(id); }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT id, BSTR *action) override
+    {
+        *action = nullptr;
+        const Control::Impl *control = nullptr;
+        if (const HRESULT found = lookUp(id, control); found != S_OK)
+            return found;
+        if (!control || !isLink(*control))
+            return DISP_E_MEMBERNOTFOUND;
+        *action = toBstr("Jump");
+        return *action ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG *left, LONG *top, LONG *width, LONG *height, VARIANT id) override
+    {
+        const Control::Impl *control = nullptr;
+        if (const HRESULT found = lookUp(id, control); found != S_OK)
+            return found;
+        RECT place;
+        if (control)
+            place = control->bounds;
+        else
+            GetClientRect(hwnd_, &place);
+        MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT *>(&place), 2);
+        *left = place.left;
+        *top = place.top;
+        *width = place.right - place.left;
+        *height = place.bottom - place.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT *end) override
+    {
+        clear(end);
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT *id) override
+    {
+        clear(id);
+        if (!alive())
+            return CO_E_OBJNOTCONNECTED;
+        POINT point{x, y};
+        ScreenToClient(hwnd_, &point);
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        if (!PtInRect(&client, point))
+            return S_FALSE;
+        const std::vector<const Control::Impl *> all = children();
+        for (size_t i = all.size(); i-- > 0;) {
+            if (!PtInRect(&all[i]->bounds, point))
+                continue;
+            if (all[i]->isGraphic()) {
+                id->vt = VT_I4;
+                id->lVal = static_cast<LONG>(i + 1);
+            } else {
+                id->vt = VT_DISPATCH;
+                if (FAILED(windowObject(all[i]->hwnd, &id->pdispVal)))
+                    id->vt = VT_EMPTY;
+            }
+            return S_OK;
+        }
+        id->vt = VT_I4;
+        id->lVal = CHILDID_SELF;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT id) override
+    {
+        const Control::Impl *control = nullptr;
+        if (const HRESULT found = lookUp(id, control); found != S_OK)
+            return found;
+        if (!control || !isLink(*control))
+            return DISP_E_MEMBERNOTFOUND;
+        // As a click: after this call, from the window's own queue.
+        const POINT middle{(control->bounds.left + control->bounds.right) / 2,
+                           (control->bounds.top + control->bounds.bottom) / 2};
+        const LPARAM at = MAKELPARAM(middle.x, middle.y);
+        PostMessageA(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(hwnd_, WM_LBUTTONUP, 0, at);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return DISP_E_MEMBERNOTFOUND; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return DISP_E_MEMBERNOTFOUND; }
+
+private:
+    ~FormAccessible() = default;
+
+    static void clear(VARIANT *v) { v->vt = VT_EMPTY; }
+    static HRESULT notSupported(BSTR *text)
+    {
+        *text = nullptr;
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    static HRESULT nothing(VARIANT *id)
+    {
+        clear(id);
+        return S_FALSE;
+    }
+
+    // Still this window: a handle of a closed one may be given to another.
+    bool alive() const
+    {
+        char name[64] = "";
+        return GetClassNameA(hwnd_, name, sizeof name) && lstrcmpA(name, win32::kFormClass) == 0
+               && GetWindowLongPtrA(hwnd_, GWLP_USERDATA) != 0;
+    }
+
+    // Labels and native controls, bottom first; child n is entry n - 1.
+    std::vector<const Control::Impl *> children() const
+    {
+        const auto *form = reinterpret_cast<const Form::Impl *>(GetWindowLongPtrA(hwnd_, GWLP_USERDATA));
+        std::vector<const Control::Impl *> all;
+        for (const auto &control : form->controls)
+            if (!control->isGraphic() || control->layout.kind == core::ControlKind::Label)
+                all.push_back(control.get());
+        return all;
+    }
+
+    // The control a child number names; null for the window itself.
+    HRESULT lookUp(const VARIANT &id, const Control::Impl *&control) const
+    {
+        control = nullptr;
+        if (!alive())
+            return CO_E_OBJNOTCONNECTED;
+        if (id.vt != VT_I4)
+            return E_INVALIDARG;
+        if (id.lVal == CHILDID_SELF)
+            return S_OK;
+        const std::vector<const Control::Impl *> all = children();
+        if (id.lVal < 1 || id.lVal > static_cast<LONG>(all.size()))
+            return E_INVALIDARG;
+        control = all[static_cast<size_t>(id.lVal - 1)];
+        return S_OK;
+    }
+
+    HWND hwnd_;
+    LONG references_ = 1;
+};
+
+} // namespace
+
+LRESULT Form::Impl::answerAccessibility(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT)
+        return DefWindowProcA(hwnd, WM_GETOBJECT, wParam, lParam);
+    using FromObject = LRESULT(WINAPI *)(REFIID, WPARAM, LPUNKNOWN);
+    static const auto fromObject = [] {
+        // The object is handed out through COM, on this thread.
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        return fromLibrary<FromObject>("oleacc.dll", "LresultFromObject");
+    }();
+    if (!fromObject)
+        return DefWindowProcA(hwnd, WM_GETOBJECT, wParam, lParam);
+    IAccessible *object = new FormAccessible(hwnd);
+    const LRESULT answer = fromObject(__uuidof(IAccessible), wParam, object);
+    object->Release();
+    return answer;
+}
+
+} // namespace ui
