@@ -23,21 +23,12 @@ BOOL CALLBACK takeIfShownForm(HWND hwnd, LPARAM found)
     return FALSE;
 }
 
-HWND shownForm()
-{
-    HWND found = nullptr;
-    EnumWindows(takeIfShownForm, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 std::string utf8(BSTR text)
 {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(SysStringLen(text)), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(SysStringLen(text)), bytes.data(), length, nullptr,
-                        nullptr);
-    return bytes;
+    char bytes[4096];
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(SysStringLen(text)), bytes,
+                                           sizeof bytes, nullptr, nullptr);
+    return std::string(bytes, static_cast<size_t>(length));
 }
 
 } // namespace
@@ -46,7 +37,8 @@ int main(int argc, char **argv)
 {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;
     HWND form = nullptr;
-    for (int waited = 0; !(form = shownForm()) && waited < seconds * 10; ++waited)
+    for (int waited = 0; EnumWindows(takeIfShownForm, reinterpret_cast<LPARAM>(&form)) && waited < seconds * 10;
+         ++waited)
         Sleep(100);
     if (!form) {
         std::fprintf(stderr, "read_window: no Dravomel window shown after %d s\n", seconds);
