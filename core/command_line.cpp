@@ -125,7 +125,7 @@ std::string existingFolder(const std::string &path)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (path.empty() || !fs::is_directory(path, ec))
+    if (path.empty() || !fs::is_directory(toPath(path), ec))
         throw UsageError("no such folder: " + path);
     return absoluteFolder(path);
 }

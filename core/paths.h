@@ -1,6 +1,7 @@
 #pragma once
 // Files inside a folder are named by plain concatenation: folder, separator,
 // name. Nothing is checked or normalised, so an empty folder gives "/name".
+#include <filesystem>
 #include <string>
 
 namespace core {
@@ -20,5 +21,12 @@ inline std::string inFolder(const std::string &folder, const std::string &name)
 // from the working folder (without "." or ".." steps): the form folders are
 // stored and written in.
 std::string absoluteFolder(const std::string &folder);
+
+// A path of the program's texts as std::filesystem takes it, and back. On
+// Windows the texts are in the system code page, but std::filesystem reads a
+// narrow string as Latin-1 and gives one back in UTF-8: "Jeux vidéo" would
+// come back as another folder. Elsewhere both are the bytes unchanged.
+std::filesystem::path toPath(const std::string &text);
+std::string fromPath(const std::filesystem::path &path);
 
 } // namespace core

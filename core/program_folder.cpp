@@ -13,7 +13,7 @@ namespace {
 bool holdsLanguageFile(const std::string &folder)
 {
     std::error_code ec;
-    return std::filesystem::is_regular_file(inFolder(folder, kLanguageFileName), ec);
+    return std::filesystem::is_regular_file(toPath(inFolder(folder, kLanguageFileName)), ec);
 }
 
 } // namespace

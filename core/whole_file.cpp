@@ -1,6 +1,8 @@
 #include "whole_file.h"
 
 #ifdef _WIN32
+#include "paths.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,12 +20,12 @@ namespace core {
 ReadResult readWholeFile(const std::string &path, std::string &bytes)
 {
     std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    const std::filesystem::file_status status = std::filesystem::status(toPath(path), ec);
     if (status.type() == std::filesystem::file_type::not_found)
         return ReadResult::Missing;
     if (status.type() != std::filesystem::file_type::regular)
         return ReadResult::Failed;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(toPath(path), std::ios::binary);
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return in.is_open() && !in.bad() ? ReadResult::Read : ReadResult::Failed;
 }

@@ -13,6 +13,9 @@
 #include <string>
 #include <utility>
 #include <vector>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using filetest::entries;
 using filetest::expectedCps3File;
@@ -92,9 +95,18 @@ TEST(CommandLine, EachOptionChangesItsOwnLine)
 
     // A relative folder is taken from where the command runs.
     std::filesystem::create_directory(folder / "games");
+    // A name in the system's code page (é, € and ’ in Windows-1252; on Linux
+    // any bytes), made with the system's own narrow call.
+    const std::string named = "vid\xE9o \x80\x92";
+#ifdef _WIN32
+    ASSERT_EQ(_mkdir((folder / named).c_str()), 0);
+#else
+    ASSERT_EQ(::mkdir((folder / named).c_str(), 0700), 0);
+#endif
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder.path());
     const core::CommandResult relative = run({"write", "cps3", ".", "--rom-folder", "games/"});
+    const core::CommandResult coded = run({"write", "model2", named, "--rom-folder", named});
     // After "--", a folder may begin with "-".
     std::filesystem::create_directory(folder / "-emu");
     const core::CommandResult dashed = run({"write", "model2", "--", "-emu"});
@@ -102,6 +114,8 @@ TEST(CommandLine, EachOptionChangesItsOwnLine)
     ASSERT_EQ(relative.status, 0) << relative.err;
     EXPECT_EQ(relative.out, (folder / "EMULATOR.INI") + " written\n");
     EXPECT_EQ(readBytes(folder / "EMULATOR.INI"), expectedCps3File(folder / "games"));
+    ASSERT_EQ(coded.status, 0) << coded.err;
+    EXPECT_EQ(readBytes(folder / (named + "/EMULATOR.INI")), expectedModel2File(folder / named));
     ASSERT_EQ(dashed.status, 0) << dashed.err;
     EXPECT_EQ(readBytes(folder / "-emu/EMULATOR.INI"), expectedModel2File(folder / "-emu/roms"));
 }
