@@ -66,6 +66,9 @@ list_tests() {  # gtest's listing on stdin, one Suite.Test per line out
 # A fresh prefix, never the user's own; no menu entries, no Mono or Gecko
 # prompts.
 export WINEPREFIX=$tmp/prefix WINEARCH=win64 WINEDEBUG=-all
+# Accented names pass between Linux and Wine in UTF-8 whatever the machine's
+# locale: in the C locale Wine would mangle them on the command line.
+export LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 
 # Warm-up: make the prefix, give it drive T:, a scratch folder whose root a
@@ -183,15 +186,17 @@ check_packages() {
     # Started as from the Start menu, its main window shows the French
     # texts (lines 2 and 4, counted from 0), read from outside as a screen
     # reader reads them; closed as the user closes it.
+    shows_french() {
+        local line
+        for line in 2 4; do
+            grep -qxF "$(sed -n "$((line + 1))p" "$root/resources/lang/fr/LNGFILE")" "$1" || return 1
+        done
+    }
     timeout 120 "$wine64" "$inst\\Dravomel.exe" </dev/null >/dev/null 2>&1 &
     win "$dir/tests/read_window.exe" 30 >shown.txt || fail "the installed program showed no readable window"
     win taskkill /im Dravomel.exe >/dev/null
     wait
-    local line
-    for line in 2 4; do
-        grep -qxF "$(sed -n "$((line + 1))p" "$root/resources/lang/fr/LNGFILE")" shown.txt ||
-            fail "the main window does not show line $line of the French file: $(tr '\n' '|' <shown.txt)"
-    done
+    shows_french shown.txt || fail "the main window shows no French lines 2 and 4: $(tr '\n' '|' <shown.txt)"
     local options=(write model2 emu --rom-folder roms --filtering trilinear --wireframe 1)
     "$wine64" "$inst\\Dravomel.exe" "${options[@]}" >/dev/null 2>&1 || fail "the command-line write failed"
     mv emu/EMULATOR.INI windows.ini
@@ -218,15 +223,17 @@ check_packages() {
     [ "$(value 'HKCU\Software\Dravomel' CPS3)" = 'C:\emu\cps3' ] || fail "uninstalling removed CPS3"
     [ -f emu/EMULATOR.INI ] || fail "uninstalling removed an EMULATOR.INI"
 
-    # The portable folder: its French first start stores a program folder
-    # whose language file is complete. Last, as it leaves Dravomel running.
-    cmake -E tar xf "$dir/Dravomel-$version-win64-portable.zip"
+    # The portable folder, unzipped where a French user's folder name has an
+    # accent: its French first start stores that folder's French texts, and
+    # the program it starts shows them. Last, as it leaves Dravomel running.
+    mkdir "Jeux vidéo"
+    (cd "Jeux vidéo" && cmake -E tar xf "$dir/Dravomel-$version-win64-portable.zip")
     local portable
-    portable=$(win winepath -w "$pkg/Dravomel-$version-win64-portable")
+    portable=$(win winepath -w "$pkg/Jeux vidéo/Dravomel-$version-win64-portable")
     win cmd /c call "$portable\\Lancer Dravomel (francais).cmd" >/dev/null
-    [ "$(value 'HKCU\Software\Dravomel' DMpath)" = "$portable\\fr" ] || fail "the first start stored no DMpath"
-    win "$portable\\Dravomel.exe" check-language "$portable\\fr\\LNGFILE" >/dev/null ||
-        fail "the portable DMpath has no complete language file"
+    win "$dir/tests/read_window.exe" 30 >shown.txt || fail "the portable first start showed no readable window"
+    grep -qxF "$portable\\fr" shown.txt && shows_french shown.txt ||
+        fail "the portable first start does not show its French folder's texts: $(tr '\n' '|' <shown.txt)"
     cd "$root"
     echo "Windows packages: installed, checked and removed; portable first start checked"
 }
