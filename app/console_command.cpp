@@ -1,5 +1,6 @@
 #include "console_command.h"
 
+#include "code_page.h"
 #include "command_line.h"
 
 #include <cstdio>
@@ -41,9 +42,7 @@ bool put(const std::string &text, DWORD which)
     DWORD mode = 0;
     DWORD done = 0;
     if (GetConsoleMode(handle, &mode)) {
-        const int size = static_cast<int>(text.size());
-        std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], static_cast<int>(wide.size()));
+        const std::wstring wide = core::wideFromSystem(text);
         return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr) &&
                done == wide.size();
     }

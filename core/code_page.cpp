@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cstdlib>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
 #endif
 
@@ -99,6 +101,24 @@ std::string codePageProblem(const std::string &)
 
 std::optional<std::string> toCodePage(const std::string &text, const std::string &)
 {
+    return text;
+}
+
+std::wstring wideFromSystem(const std::string &text)
+{
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string systemFromWide(const std::wstring &wide)
+{
+    const int size = static_cast<int>(wide.size());
+    std::string text(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
     return text;
 }
 

@@ -25,4 +25,11 @@ std::string codePageProblem(const std::string &codePage);
 // On Windows texts already are in the system code page: always unchanged.
 std::optional<std::string> toCodePage(const std::string &text, const std::string &codePage);
 
+#ifdef _WIN32
+// A text of the system code page, in which the Windows program keeps its
+// texts, in UTF-16 for Windows' wide functions, and back.
+std::wstring wideFromSystem(const std::string &text);
+std::string systemFromWide(const std::wstring &text);
+#endif
+
 } // namespace core

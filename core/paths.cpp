@@ -1,7 +1,7 @@
 #include "paths.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "code_page.h"
 #endif
 
 namespace core {
@@ -10,21 +10,12 @@ namespace core {
 
 std::filesystem::path toPath(const std::string &text)
 {
-    const int size = static_cast<int>(text.size());
-    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return std::filesystem::path(wide);
+    return std::filesystem::path(wideFromSystem(text));
 }
 
 std::string fromPath(const std::filesystem::path &path)
 {
-    const std::wstring &wide = path.native();
-    const int size = static_cast<int>(wide.size());
-    std::string text(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr,
-                                                              nullptr)),
-                     '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
-    return text;
+    return systemFromWide(path.native());
 }
 
 #else

@@ -3,6 +3,7 @@
 // answers Active Accessibility's question (WM_GETOBJECT) with an object whose
 // children are its labels, as texts (links when they open something), and
 // its native controls, which describe themselves.
+#include "code_page.h"
 #include "win32_impl.h"
 
 #include <oleacc.h>
@@ -25,9 +26,7 @@ BSTR toBstr(const std::string &text)
 {
     using Alloc = BSTR(WINAPI *)(const OLECHAR *, UINT);
     static const auto alloc = fromLibrary<Alloc>("oleaut32.dll", "SysAllocStringLen");
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    const std::wstring wide = core::wideFromSystem(text);
     return alloc ? alloc(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
 }
 
