@@ -34,11 +34,10 @@ HANDLE outputHandle(DWORD which)
 // Texts are in the ANSI code page; a console shows them in its own (OEM)
 // one, so it is given the characters rather than the bytes. False when the
 // text could not be written.
-bool put(const std::string &text, DWORD which)
+bool put(const std::string &text, HANDLE handle)
 {
     if (text.empty())
         return true;
-    const HANDLE handle = outputHandle(which);
     DWORD mode = 0;
     DWORD done = 0;
     if (GetConsoleMode(handle, &mode)) {
@@ -57,11 +56,12 @@ int runConsoleCommand(int argc, char **argv)
 {
     const core::CommandResult result = core::runCommandLine({argv + 1, argv + argc});
 #ifdef _WIN32
-    const bool written = put(result.out, STD_OUTPUT_HANDLE);
-    put(result.err, STD_ERROR_HANDLE);
+    const HANDLE out = outputHandle(STD_OUTPUT_HANDLE), err = outputHandle(STD_ERROR_HANDLE);
+    const bool written = put(result.out, out);
+    put(result.err, err);
     if (written)
         return result.status;
-    put("dravomel: cannot write the output\n", STD_ERROR_HANDLE);
+    put("dravomel: cannot write the output\n", err);
     return 1;
 #else
     return core::printCommandResult(result, stdout, stderr);

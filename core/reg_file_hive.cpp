@@ -33,17 +33,13 @@ public:
         throw RegistryError("The stored value \"" + name + "\" is not a text.");
     }
 
-    // Every write replaces the whole file at once, so a crash never leaves
-    // it half written.
     void writeString(const std::string &name, const std::string &text) override
     {
-        RegFile changed = file_;
-        changed.setString(section_, name, text);
-        replaceFile(filePath_, changed.bytes());
-        file_ = std::move(changed);
+        writeStrings({{name, text}});
     }
 
-    // All that can be stored goes in one replacement of the file.
+    // Every write replaces the whole file at once, so a crash never leaves
+    // it half written; all that can be stored goes in one replacement.
     void writeStrings(const Values &values) override
     {
         RegFile changed = file_;

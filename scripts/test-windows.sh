@@ -51,12 +51,13 @@ stop_wine() {
 }
 trap stop_wine EXIT
 
-# The Linux core tests, to compare with.
-linux_tests=build/tests/core_tests
-if [ ! -x "$linux_tests" ]; then
-    cmake -S . -B build-core -G Ninja -DDRAVOMEL_CORE_ONLY=ON >/dev/null
-    cmake --build build-core -j2 --target core_tests
-    linux_tests=build-core/tests/core_tests
+# The Linux core tests and program, to compare with: scripts/test.sh has
+# made them; run alone, this script makes them.
+linux_tests=build/tests/core_tests linux_program=$PWD/build/app/dravomel
+if [ ! -x "$linux_tests" ] || [ ! -x "$linux_program" ]; then
+    scripts/install-deps.sh
+    cmake -S . -B build -G Ninja >/dev/null
+    cmake --build build -j2 --target core_tests dravomel
 fi
 list_tests() {  # gtest's listing on stdin, one Suite.Test per line out
     tr -d '\r' | awk '/^[^ ]/ { suite = $1 } /^  / { print suite $1 }' | sort
@@ -237,9 +238,4 @@ check_packages() {
     cd "$root"
     echo "Windows packages: installed, checked and removed; portable first start checked"
 }
-linux_program=$PWD/build/app/dravomel
-if [ ! -x "$linux_program" ]; then
-    cmake -S . -B build -G Ninja >/dev/null
-    cmake --build build -j2 --target dravomel
-fi
 check_packages

@@ -91,7 +91,6 @@ class ComboBox : public Control {
 public:
     ComboBox(Form &form, const char *name) : Control(form, name, core::ControlKind::ComboBox) {}
 
-    int count() const;
     // Replaces entry n's text in place; throws core::ListIndexError if there
     // is no entry n.
     void setItem(int n, const std::string &text);

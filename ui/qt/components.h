@@ -44,7 +44,6 @@ class TLabel : public QLabel {
 public:
     explicit TLabel(QWidget *parent = nullptr);
 
-    bool autoSize() const { return autoSize_; }
     void setAutoSize(bool on);
 
 signals:
@@ -80,14 +79,11 @@ public:
 
     // A resource path such as ":/art/cps3_emblem.png"; empty for an area
     // that draws nothing and only catches clicks.
-    QString picture() const { return picture_; }
     void setPicture(const QString &path);
 
     // Pixels of the colour of the picture's bottom-left pixel are not drawn.
-    bool transparent() const { return transparent_; }
     void setTransparent(bool on);
 
-    bool stretch() const { return stretch_; }
     void setStretch(bool on);
 
     // The picture as drawn (key colour cleared when transparent), and the

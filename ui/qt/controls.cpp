@@ -101,12 +101,6 @@ QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui
     return nullptr;
 }
 
-template <typename Widget>
-Widget *widget(const ui::Control &control)
-{
-    return static_cast<Widget *>(control.impl().widget);
-}
-
 } // namespace
 
 std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout, QWidget *window,
@@ -154,77 +148,72 @@ bool Control::isEnabled() const
 
 void Label::setText(const std::string &text)
 {
-    widget<TLabel>(*this)->setText(toText(text));
+    widgetOf<TLabel>(*this)->setText(toText(text));
 }
 
 std::string Label::text() const
 {
-    return toBytes(widget<TLabel>(*this)->text());
+    return toBytes(widgetOf<TLabel>(*this)->text());
 }
 
 void Button::setText(const std::string &text)
 {
-    widget<QAbstractButton>(*this)->setText(toText(text));
+    widgetOf<QAbstractButton>(*this)->setText(toText(text));
 }
 
 std::string Button::text() const
 {
-    return toBytes(widget<QAbstractButton>(*this)->text());
-}
-
-int ComboBox::count() const
-{
-    return widget<TComboBox>(*this)->count();
+    return toBytes(widgetOf<QAbstractButton>(*this)->text());
 }
 
 void ComboBox::setItem(int n, const std::string &text)
 {
-    widget<TComboBox>(*this)->setItem(n, toText(text));
+    widgetOf<TComboBox>(*this)->setItem(n, toText(text));
 }
 
 int ComboBox::itemIndex() const
 {
-    return widget<TComboBox>(*this)->itemIndex();
+    return widgetOf<TComboBox>(*this)->itemIndex();
 }
 
 void ComboBox::setItemIndex(int n)
 {
-    widget<TComboBox>(*this)->setItemIndex(n);
+    widgetOf<TComboBox>(*this)->setItemIndex(n);
 }
 
 std::string ComboBox::text() const
 {
-    return toBytes(widget<TComboBox>(*this)->currentText());
+    return toBytes(widgetOf<TComboBox>(*this)->currentText());
 }
 
 std::string DirectoryListBox::directory() const
 {
-    return widget<TDirectoryListBox>(*this)->directory();
+    return widgetOf<TDirectoryListBox>(*this)->directory();
 }
 
 void DirectoryListBox::setDirectory(const std::string &folder)
 {
-    widget<TDirectoryListBox>(*this)->setDirectory(folder);
+    widgetOf<TDirectoryListBox>(*this)->setDirectory(folder);
 }
 
 void DirectoryListBox::setDrive(const std::string &driveRoot)
 {
-    widget<TDirectoryListBox>(*this)->setDrive(driveRoot);
+    widgetOf<TDirectoryListBox>(*this)->setDrive(driveRoot);
 }
 
 std::string DriveComboBox::drive() const
 {
-    return widget<TDriveComboBox>(*this)->drive();
+    return widgetOf<TDriveComboBox>(*this)->drive();
 }
 
 void DriveComboBox::setDrive(const std::string &driveRoot)
 {
-    widget<TDriveComboBox>(*this)->setDrive(driveRoot);
+    widgetOf<TDriveComboBox>(*this)->setDrive(driveRoot);
 }
 
 void DriveComboBox::setDrives(const std::vector<std::string> &drives)
 {
-    widget<TDriveComboBox>(*this)->setDrives(drives);
+    widgetOf<TDriveComboBox>(*this)->setDrives(drives);
 }
 
 } // namespace ui

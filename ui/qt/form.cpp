@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QScreen>
 
 namespace {
 
@@ -33,6 +34,19 @@ protected:
 private:
     ui::Form &form_;
 };
+
+// The middle of its screen, where windows first show. Placed before the
+// window exists on the screen: a window moved while it is being mapped leaves
+// the window manager and Qt disagreeing on where it is, and popups and the
+// drag strip then miss.
+void centreOnScreen(QWidget *window)
+{
+    if (QScreen *screen = window->screen()) {
+        const QRect area = screen->geometry();
+        window->move(area.x() + (area.width() - window->width()) / 2,
+                     area.y() + (area.height() - window->height()) / 2);
+    }
+}
 
 QString fontRule(const core::Font &font)
 {
@@ -88,8 +102,8 @@ Form::Form(const char *layoutName)
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
         window->setFixedSize(window->size());
-        centreOnScreen(window);  // before it is first mapped
     }
+    centreOnScreen(window);
 
     QWidget *previous = nullptr;
     for (const std::string &name : layout_.tabOrder) {

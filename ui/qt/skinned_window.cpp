@@ -5,7 +5,6 @@
 #include <QChildEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -33,11 +32,6 @@ SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity,
 
     window->setWindowOpacity(opacity);
 
-    // Placed before the window exists on the screen: a window moved while it
-    // is being mapped leaves the window manager and Qt disagreeing on where it
-    // is, and popups and the drag strip then miss.
-    centreOnScreen(window);
-
     watch(window);
 }
 
@@ -47,15 +41,6 @@ void SkinnedWindow::watch(QObject *object)
     for (QObject *child : object->children())
         if (child->isWidgetType())
             watch(child);
-}
-
-void centreOnScreen(QWidget *window)
-{
-    if (QScreen *screen = window->screen()) {
-        const QRect area = screen->geometry();
-        window->move(area.x() + (area.width() - window->width()) / 2,
-                     area.y() + (area.height() - window->height()) / 2);
-    }
 }
 
 bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)

@@ -13,10 +13,6 @@
 class QWidget;
 class TImage;
 
-// Puts a window in the middle of its screen, where windows first show. Called
-// before the window is first shown, so that it is mapped there.
-void centreOnScreen(QWidget *window);
-
 class SkinnedWindow : public QObject {
     Q_OBJECT
 

@@ -14,18 +14,10 @@ namespace ui {
 
 namespace {
 
-// Looked up when a reader first asks, so a run without one loads nothing.
-template <typename Function>
-Function fromLibrary(const char *library, const char *name)
-{
-    const HMODULE module = LoadLibraryA(library);
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name))) : nullptr;
-}
-
 BSTR toBstr(const std::string &text)
 {
     using Alloc = BSTR(WINAPI *)(const OLECHAR *, UINT);
-    static const auto alloc = fromLibrary<Alloc>("oleaut32.dll", "SysAllocStringLen");
+    static const auto alloc = win32::fromLibrary<Alloc>("oleaut32.dll", "SysAllocStringLen");
     const std::wstring wide = core::wideFromSystem(text);
     return alloc ? alloc(wide.data(), static_cast<UINT>(wide.size())) : nullptr;
 }
@@ -33,7 +25,7 @@ BSTR toBstr(const std::string &text)
 HRESULT windowObject(HWND hwnd, IDispatch **object)
 {
     using FromWindow = HRESULT(WINAPI *)(HWND, DWORD, REFIID, void **);
-    static const auto fromWindow = fromLibrary<FromWindow>("oleacc.dll", "AccessibleObjectFromWindow");
+    static const auto fromWindow = win32::fromLibrary<FromWindow>("oleacc.dll", "AccessibleObjectFromWindow");
     *object = nullptr;
     return fromWindow ? fromWindow(hwnd, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
                                    reinterpret_cast<void **>(object))
@@ -245,12 +237,7 @@ private:
     }
 
     // Still this window: a handle of a closed one may be given to another.
-    bool alive() const
-    {
-        char name[64] = "";
-        return GetClassNameA(hwnd_, name, sizeof name) && lstrcmpA(name, win32::kFormClass) == 0
-               && GetWindowLongPtrA(hwnd_, GWLP_USERDATA) != 0;
-    }
+    bool alive() const { return win32::isFormWindow(hwnd_) && GetWindowLongPtrA(hwnd_, GWLP_USERDATA) != 0; }
 
     // Labels and native controls, bottom first; child n is entry n - 1.
     std::vector<const Control::Impl *> children() const
@@ -294,7 +281,7 @@ LRESULT Form::Impl::answerAccessibility(WPARAM wParam, LPARAM lParam)
     static const auto fromObject = [] {
         // The object is handed out through COM, on this thread.
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        return fromLibrary<FromObject>("oleacc.dll", "LresultFromObject");
+        return win32::fromLibrary<FromObject>("oleacc.dll", "LresultFromObject");
     }();
     if (!fromObject)
         return DefWindowProcA(hwnd, WM_GETOBJECT, wParam, lParam);

@@ -25,13 +25,6 @@ HWND &ownerWindow()
     return window;
 }
 
-bool isFormWindow(HWND hwnd)
-{
-    char name[32] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    return lstrcmpA(name, kFormClass) == 0;
-}
-
 LRESULT CALLBACK applicationProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -72,11 +65,26 @@ HINSTANCE instance()
 
 void dispatch(MSG &message)
 {
-    const bool input = (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST)
-                       || (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
-                       || message.message == WM_NCLBUTTONDOWN;
-    if (input)
+    // Only a press counts: the pointer resting on the new window, or the
+    // release of the key that started the program, must not take the first
+    // frame's place.
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
         runFirstFrameWork();
+        break;
+    default:
+        break;
+    }
     // Tab, the arrows and Enter move between and press the controls.
     const HWND window = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (window && isFormWindow(window) && IsDialogMessageA(window, &message))

@@ -211,11 +211,6 @@ std::unique_ptr<Control::Impl> makeDriveComboBox(Form::Impl &form, const core::C
     return std::make_unique<DriveComboBoxImpl>(form, layout);
 }
 
-int ComboBox::count() const
-{
-    return static_cast<ComboBoxImpl &>(impl()).count();
-}
-
 void ComboBox::setItem(int n, const std::string &text)
 {
     static_cast<ComboBoxImpl &>(impl()).setItem(n, text);

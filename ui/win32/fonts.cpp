@@ -1,4 +1,5 @@
 // Fonts and the layouts' texts for the "A" functions.
+#include "code_page.h"
 #include "win32_impl.h"
 
 #include <algorithm>
@@ -28,11 +29,7 @@ std::string fromLayoutText(const std::string &utf8)
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     wide.resize(static_cast<std::size_t>(
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], size)));
-    std::string ansi(wide.size() * 2, '\0');
-    ansi.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                                             &ansi[0], static_cast<int>(ansi.size()), nullptr,
-                                                             nullptr)));
-    return ansi;
+    return core::systemFromWide(wide);
 }
 
 } // namespace win32

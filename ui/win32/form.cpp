@@ -141,8 +141,7 @@ void Form::Impl::setTip(const Control::Impl &control, const std::string &text)
         // runs need none, and a start-up without them is quicker.
         static const bool loaded = [] {
             using Init = BOOL(WINAPI *)(const INITCOMMONCONTROLSEX *);
-            const auto init = reinterpret_cast<Init>(
-                reinterpret_cast<void *>(GetProcAddress(LoadLibraryA("comctl32.dll"), "InitCommonControlsEx")));
+            const auto init = win32::fromLibrary<Init>("comctl32.dll", "InitCommonControlsEx");
             const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
             return init && init(&classes);
         }();
@@ -294,9 +293,6 @@ LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWITEM:
         if (Control::Impl *control = controlWithId(static_cast<int>(wParam)))
             control->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
-        return TRUE;
-    case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT *>(lParam)->itemHeight = 16;
         return TRUE;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {

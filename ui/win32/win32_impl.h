@@ -114,4 +114,20 @@ std::string windowText(HWND hwnd);
 // Window class names.
 inline constexpr const char *kFormClass = "DravomelForm";
 
+inline bool isFormWindow(HWND hwnd)
+{
+    char name[32] = "";
+    GetClassNameA(hwnd, name, sizeof name);
+    return lstrcmpA(name, kFormClass) == 0;
+}
+
+// A function of a system library, loaded when first asked for: most runs
+// never need it, and start-up is quicker without it. Null when missing.
+template <typename Function>
+Function fromLibrary(const char *library, const char *name)
+{
+    const HMODULE module = LoadLibraryA(library);
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name))) : nullptr;
+}
+
 } // namespace win32

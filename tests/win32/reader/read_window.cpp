@@ -15,9 +15,7 @@ namespace {
 
 BOOL CALLBACK takeIfShownForm(HWND hwnd, LPARAM found)
 {
-    char name[64] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    if (!IsWindowVisible(hwnd) || lstrcmpA(name, win32::kFormClass) != 0)
+    if (!IsWindowVisible(hwnd) || !win32::isFormWindow(hwnd))
         return TRUE;
     *reinterpret_cast<HWND *>(found) = hwnd;
     return FALSE;
