@@ -15,9 +15,10 @@ while [ $# -gt 0 ]; do
 done
 
 scripts/install-deps.sh
-# Only the benchmarks need these, so the test run does not install them.
+# Only the benchmarks need these, so the test run does not install them
+# (libstb-dev: the Windows build decodes its art with it).
 extra=()
-for p in libbenchmark-dev libxcb-damage0-dev; do
+for p in libbenchmark-dev libxcb-damage0-dev libstb-dev; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || extra+=("$p")
 done
 if [ ${#extra[@]} -gt 0 ]; then

@@ -7,7 +7,7 @@
 # and -win64- likewise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh cmake ninja-build googletest mingw-w64 nsis
+scripts/install-deps.sh cmake ninja-build googletest mingw-w64 libstb-dev nsis
 
 for arch in i686 x86_64; do
     [ "$arch" = i686 ] && dir=build-win32 || dir=build-win64

@@ -18,7 +18,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     fi
     dpkg --add-architecture i386
 fi
-scripts/install-deps.sh cmake ninja-build googletest mingw-w64 wine wine64 fonts-wine
+scripts/install-deps.sh cmake ninja-build googletest mingw-w64 libstb-dev wine wine64 fonts-wine
 # Where the kernel runs no 32-bit programs, wine32's (or its libraries') own
 # install scripts may fail to run them: what counts is that its files are there.
 unpacked() {

@@ -278,9 +278,11 @@ LRESULT Form::Impl::answerAccessibility(WPARAM wParam, LPARAM lParam)
     if (static_cast<LONG>(lParam) != OBJID_CLIENT)
         return DefWindowProcA(hwnd, WM_GETOBJECT, wParam, lParam);
     using FromObject = LRESULT(WINAPI *)(REFIID, WPARAM, LPUNKNOWN);
+    using Initialize = HRESULT(WINAPI *)(LPVOID, DWORD);
     static const auto fromObject = [] {
         // The object is handed out through COM, on this thread.
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        if (const auto initialize = win32::fromLibrary<Initialize>("ole32.dll", "CoInitializeEx"))
+            initialize(nullptr, COINIT_APARTMENTTHREADED);
         return win32::fromLibrary<FromObject>("oleacc.dll", "LresultFromObject");
     }();
     if (!fromObject)

@@ -1,8 +1,7 @@
 #include "art.h"
 
+#include "png.h"
 #include "win32_impl.h"
-
-#include <wincodec.h>
 
 #include <algorithm>
 #include <cctype>
@@ -17,54 +16,14 @@ namespace win32 {
 
 namespace {
 
-template <typename T>
-struct Released {
-    T *p = nullptr;
-    ~Released()
-    {
-        if (p)
-            p->Release();
-    }
-    T **operator&() { return &p; }
-    T *operator->() const { return p; }
-};
-
-IWICBitmapDecoder *pngDecoder(IWICImagingFactory *factory)
-{
-    IWICBitmapDecoder *decoder = nullptr;
-    // The art is PNG: asking for that decoder spares probing every other.
-    factory->CreateDecoder(GUID_ContainerFormatPng, nullptr, &decoder);
-    return decoder;
-}
-
 // The PNG resource `name` (upper case) as 32-bit BGRA pixels; false if it
 // cannot be read.
-bool decode(IWICImagingFactory *factory, const char *name, Picture &out)
+bool decode(const char *name, Picture &out)
 {
     const HRSRC resource = FindResourceA(instance(), name, MAKEINTRESOURCEA(10));  // RT_RCDATA
     const HGLOBAL loaded = resource ? LoadResource(instance(), resource) : nullptr;
-    void *bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes)
-        return false;
-
-    Released<IWICStream> stream;
-    Released<IWICBitmapDecoder> decoder;
-    Released<IWICBitmapFrameDecode> frame;
-    Released<IWICFormatConverter> converter;
-    UINT width = 0, height = 0;
-    if (FAILED(factory->CreateStream(&stream))
-        || FAILED(stream->InitializeFromMemory(static_cast<BYTE *>(bytes), SizeofResource(instance(), resource)))
-        || !(decoder.p = pngDecoder(factory)) || FAILED(decoder->Initialize(stream.p, WICDecodeMetadataCacheOnDemand))
-        || FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter))
-        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr,
-                                        0.0, WICBitmapPaletteTypeCustom))
-        || FAILED(converter->GetSize(&width, &height)))
-        return false;
-    out.width = static_cast<int>(width);
-    out.height = static_cast<int>(height);
-    out.pixels.assign(static_cast<std::size_t>(width) * height, 0);
-    return SUCCEEDED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
-                                           reinterpret_cast<BYTE *>(out.pixels.data())));
+    const void *bytes = loaded ? LockResource(loaded) : nullptr;
+    return bytes && decodePng(bytes, SizeofResource(instance(), resource), out);
 }
 
 // Every picture of the art, decoded on a thread of its own from start-up on:
@@ -111,20 +70,12 @@ private:
     {
         std::vector<std::string> names;
         EnumResourceNamesA(win32::instance(), MAKEINTRESOURCEA(10), listName, reinterpret_cast<LONG_PTR>(&names));
-        if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
-            {
-                Released<IWICImagingFactory> factory;
-                if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                               IID_IWICImagingFactory, reinterpret_cast<void **>(&factory))))
-                    for (const std::string &name : names) {
-                        Picture picture;
-                        decode(factory.p, name.c_str(), picture);
-                        std::lock_guard<std::mutex> lock(mutex_);
-                        decoded_[name] = std::move(picture);
-                        ready_.notify_all();
-                    }
-            }
-            CoUninitialize();
+        for (const std::string &name : names) {
+            Picture picture;
+            decode(name.c_str(), picture);
+            std::lock_guard<std::mutex> lock(mutex_);
+            decoded_[name] = std::move(picture);
+            ready_.notify_all();
         }
         std::lock_guard<std::mutex> lock(mutex_);
         done_ = true;
