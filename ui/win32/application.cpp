@@ -103,7 +103,6 @@ struct Application::Impl {
 Application::Application(int &, char **, const std::string &title) : impl_(std::make_unique<Impl>())
 {
     win32::title() = title;
-    win32::startDecodingArt();
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = win32::applicationProc;
@@ -121,7 +120,6 @@ Application::Application(int &, char **, const std::string &title) : impl_(std::
 
 Application::~Application()
 {
-    win32::finishDecodingArt();
     DestroyWindow(win32::ownerWindow());
     win32::ownerWindow() = nullptr;
 }

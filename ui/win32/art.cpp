@@ -5,96 +5,30 @@
 
 #include <algorithm>
 #include <cctype>
-#include <condition_variable>
 #include <map>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <tuple>
 
 namespace win32 {
 
 namespace {
 
-// The PNG resource `name` (upper case) as 32-bit BGRA pixels; false if it
-// cannot be read.
-bool decode(const char *name, Picture &out)
+// The PNG resource `name` as 32-bit BGRA pixels; empty if it cannot be read.
+// Decoded when first asked for and not kept: it takes less time than making
+// a window, and a window keeps only the pixels it draws.
+Picture decode(const std::string &name)
 {
-    const HRSRC resource = FindResourceA(instance(), name, MAKEINTRESOURCEA(10));  // RT_RCDATA
+    std::string key = name;
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const HRSRC resource = FindResourceA(instance(), key.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
     const HGLOBAL loaded = resource ? LoadResource(instance(), resource) : nullptr;
     const void *bytes = loaded ? LockResource(loaded) : nullptr;
-    return bytes && decodePng(bytes, SizeofResource(instance(), resource), out);
+    Picture picture;
+    if (bytes)
+        decodePng(bytes, SizeofResource(instance(), resource), picture);
+    return picture;
 }
-
-// Every picture of the art, decoded on a thread of its own from start-up on:
-// starting COM and the decoder takes longer than making the first window, so
-// both happen at once and the first window's art is ready when it shows.
-class ArtDecoder {
-public:
-    static ArtDecoder &instance()
-    {
-        static ArtDecoder decoder;
-        return decoder;
-    }
-
-    ~ArtDecoder() { join(); }
-
-    void start()
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (!thread_.joinable() && !done_)
-            thread_ = std::thread([this] { run(); });
-    }
-
-    void join()
-    {
-        if (thread_.joinable())
-            thread_.join();
-    }
-
-    // The picture `name` as decoded; empty when there is none.
-    Picture get(const std::string &name)
-    {
-        std::string key = name;
-        std::transform(key.begin(), key.end(), key.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        start();
-        std::unique_lock<std::mutex> lock(mutex_);
-        ready_.wait(lock, [&] { return done_ || decoded_.count(key); });
-        const auto found = decoded_.find(key);
-        return found != decoded_.end() ? found->second : Picture();
-    }
-
-private:
-    void run()
-    {
-        std::vector<std::string> names;
-        EnumResourceNamesA(win32::instance(), MAKEINTRESOURCEA(10), listName, reinterpret_cast<LONG_PTR>(&names));
-        for (const std::string &name : names) {
-            Picture picture;
-            decode(name.c_str(), picture);
-            std::lock_guard<std::mutex> lock(mutex_);
-            decoded_[name] = std::move(picture);
-            ready_.notify_all();
-        }
-        std::lock_guard<std::mutex> lock(mutex_);
-        done_ = true;
-        ready_.notify_all();
-    }
-
-    static BOOL CALLBACK listName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names)
-    {
-        if (!IS_INTRESOURCE(name))
-            reinterpret_cast<std::vector<std::string> *>(names)->push_back(name);
-        return TRUE;
-    }
-
-    std::mutex mutex_;
-    std::condition_variable ready_;
-    std::map<std::string, Picture> decoded_;
-    bool done_ = false;
-    std::thread thread_;
-};
 
 // Key colour cleared when asked, every pixel premultiplied by its alpha.
 void prepare(Picture &picture, bool transparent)
@@ -161,16 +95,6 @@ void makeBitmap(Picture &picture)
 
 } // namespace
 
-void startDecodingArt()
-{
-    ArtDecoder::instance().start();
-}
-
-void finishDecodingArt()
-{
-    ArtDecoder::instance().join();
-}
-
 const Picture *picture(const std::string &name, bool transparent, int width, int height)
 {
     static std::map<std::tuple<std::string, bool, int, int>, std::unique_ptr<Picture>> made;
@@ -178,7 +102,7 @@ const Picture *picture(const std::string &name, bool transparent, int width, int
     if (slot)
         return slot->width > 0 ? slot.get() : nullptr;
     slot = std::make_unique<Picture>();
-    Picture decoded = ArtDecoder::instance().get(name);
+    Picture decoded = decode(name);
     if (decoded.pixels.empty())
         return nullptr;
     prepare(decoded, transparent);

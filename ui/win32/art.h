@@ -1,6 +1,6 @@
 #pragma once
 // The program's art: PNG files embedded as resources (named after the file,
-// "cps3_emblem"), decoded with WIC into bitmaps that GdiAlphaBlend draws.
+// "cps3_emblem"), decoded into bitmaps that GdiAlphaBlend draws.
 #include <windows.h>
 
 #include <cstdint>
@@ -20,11 +20,6 @@ struct Picture {
 // given. Transparent: the pixels of the colour of its bottom-left pixel are
 // see-through. Null when there is no such art. Made once, kept for the run.
 const Picture *picture(const std::string &name, bool transparent, int width = 0, int height = 0);
-
-// The art is decoded on a thread of its own, started as the program starts
-// (or at the first picture asked for); it ends once every picture is decoded.
-void startDecodingArt();
-void finishDecodingArt();
 
 void drawPicture(HDC dc, const Picture &picture, int x, int y);
 
