@@ -7,6 +7,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QVariant>
 
@@ -63,6 +66,54 @@ private:
     const ui::Form &form_;
 };
 
+// A drop-down, named by its heading. Qt's own reads a drop-down on Linux by
+// its shown text, which then stands twice in what a reader says.
+class DropDownAccessible : public QAccessibleWidget {
+public:
+    DropDownAccessible(QComboBox *list, const ui::Form &form)
+        : QAccessibleWidget(list, QAccessible::ComboBox), form_(form)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return toText(ui::spokenAs(form_, widget()->objectName().toStdString()).name);
+        return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        s.editable = list()->isEditable();
+        return s;
+    }
+    // The entries' list, and the text box of one that takes typing.
+    int childCount() const override { return list()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        QWidget *parts[] = {list()->view(), list()->lineEdit()};
+        return index >= 0 && index < childCount() ? QAccessible::queryAccessibleInterface(parts[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        return child->object() == list()->view() ? 0 : child->object() == list()->lineEdit() ? 1 : -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction())
+            list()->showPopup();
+    }
+
+private:
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+    const ui::Form &form_;
+};
+
 // The window: holds what a reader finds, in layout order, and nothing else.
 class WindowAccessible : public QAccessibleWidget {
 public:
@@ -108,10 +159,14 @@ QAccessibleInterface *readerSide(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (const ui::Form *form = formOf(widget))
         return new WindowAccessible(widget, *form);
-    if (className != QLatin1String("TLabel") && className != QLatin1String("TImage"))
-        return nullptr;
     const ui::Form *form = formOf(widget->window());
-    return form ? new PlaceAccessible(widget, *form) : nullptr;
+    if (!form)
+        return nullptr;
+    if (className == QLatin1String("TLabel") || className == QLatin1String("TImage"))
+        return new PlaceAccessible(widget, *form);
+    if (className == QLatin1String("TComboBox") || className == QLatin1String("TDriveComboBox"))
+        return new DropDownAccessible(static_cast<QComboBox *>(widget), *form);
+    return nullptr;
 }
 
 } // namespace
@@ -126,9 +181,9 @@ void exposeToReaders(QWidget *window, ui::Form &form)
 void renameForReaders(const ui::Form &form)
 {
     for (const auto &[name, control] : form.impl().controls) {
-        // Drawn places are named by their interfaces, buttons by their own texts.
+        // Drawn places and drop-downs are named by their interfaces, buttons by their own texts.
         if (qobject_cast<const QLabel *>(control->widget) || qobject_cast<const QAbstractButton *>(control->widget)
-            || control->widget->inherits("TImage"))
+            || qobject_cast<const QComboBox *>(control->widget) || control->widget->inherits("TImage"))
             continue;
         const QString spoken = toText(ui::spokenAs(form, name).name);
         if (control->widget->accessibleName() != spoken)

@@ -89,6 +89,7 @@ Form::Form(const char *layoutName)
 {
     QWidget *window = impl_->window = new FormWindow(*this);
     window->setObjectName(QString::fromStdString(layout_.name));
+    exposeToReaders(window, *this);  // before any widget is asked how it reads
     window->setWindowTitle(toText(layout_.caption));
     window->resize(layout_.clientWidth, layout_.clientHeight);
     window->setStyleSheet(styleSheet(layout_));
@@ -114,7 +115,6 @@ Form::Form(const char *layoutName)
             QWidget::setTabOrder(previous, next);
         previous = next;
     }
-    exposeToReaders(window, *this);
 }
 
 Form::~Form()
