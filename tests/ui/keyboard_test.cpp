@@ -4,6 +4,7 @@
 #include "Unit3.h"
 #include "Unit4.h"
 #include "settings_window_fixture.h"
+#include "../tab_orders.h"
 
 #include <QCloseEvent>
 
@@ -49,21 +50,19 @@ TEST_F(Keyboard, EachWindowWalksItsTabOrderAndOnlyAFocusedButtonTakesEnter)
              click(Form1->Image2);
              return Form2;
          },
-         {"Button1", "BitBtn2", "BitBtn1", "DirectoryListBox1", "DriveComboBox1"}},
+         tabs::kPicker},
         {"CPS3",
          [this] {
              openFromMainWindow(&TForm1::Label1);
              return Form3;
          },
-         {"Button1", "Button2", "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox6", "ComboBox5",
-          "DirectoryListBox1", "DriveComboBox1"}},
+         tabs::kCps3},
         {"Model 2",
          [this] {
              openFromMainWindow(&TForm1::Label3);
              return Form4;
          },
-         {"Button1", "Button2", "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "Button3", "Button4", "Button5",
-          "ComboBox6", "ComboBox5", "DirectoryListBox1", "DriveComboBox1", "ComboBox7", "ComboBox8"}},
+         tabs::kModel2},
     };
     for (const TabWalk &walk : walks) {
         SCOPED_TRACE(walk.window);
@@ -74,7 +73,7 @@ TEST_F(Keyboard, EachWindowWalksItsTabOrderAndOnlyAFocusedButtonTakesEnter)
             if (form->control(name).isEnabled())
                 stops.push_back(name);
             // Every button tells of its presses instead of acting.
-            if (name.find("Button") == 0 || name.find("BitBtn") == 0)
+            if (tabs::isButton(name))
                 static_cast<ui::Button &>(form->control(name)).onClick = [this, name] { pressed.push_back(name); };
         }
         QWidget *window = widgetOf(*form);
@@ -90,8 +89,7 @@ TEST_F(Keyboard, EachWindowWalksItsTabOrderAndOnlyAFocusedButtonTakesEnter)
                 ASSERT_EQ(focused(*form), stop) << "after " << i << " Tabs";
                 key(Qt::Key_Escape);
                 key(Qt::Key_Return);
-                const bool button = stop.find("Button") == 0 || stop.find("BitBtn") == 0;
-                EXPECT_EQ(pressed, button ? std::vector<std::string>{stop} : std::vector<std::string>());
+                EXPECT_EQ(pressed, tabs::isButton(stop) ? std::vector<std::string>{stop} : std::vector<std::string>());
                 EXPECT_TRUE(form->isVisible());
                 pressed.clear();
                 key(Qt::Key_Tab);
