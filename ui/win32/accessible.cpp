@@ -343,22 +343,23 @@ public:
         role->lVal = msaaRole(spoken->role);
         return S_OK;
     }
+    // A button is pressed, a drop-down opens its list.
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT id, BSTR *action) override
     {
         const Spoken *spoken = self(id) ? now() : nullptr;
-        if (!spoken || spoken->role != Role::Button)
+        if (!spoken || (spoken->role != Role::Button && spoken->role != Role::ComboBox))
             return native_->get_accDefaultAction(id, action);
-        *action = spoken->acts && IsWindowEnabled(hwnd_) ? toBstr(defaultAction(spoken->role)) : nullptr;
+        *action = IsWindowEnabled(hwnd_) ? toBstr(spoken->role == Role::Button ? "Press" : "Open") : nullptr;
         return *action ? S_OK : DISP_E_MEMBERNOTFOUND;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT id) override
     {
         const Spoken *spoken = self(id) ? now() : nullptr;
-        if (!spoken || spoken->role != Role::Button)
+        if (!spoken || (spoken->role != Role::Button && spoken->role != Role::ComboBox))
             return native_->accDoDefaultAction(id);
         if (!IsWindowEnabled(hwnd_))
             return DISP_E_MEMBERNOTFOUND;
-        PostMessageA(hwnd_, BM_CLICK, 0, 0);
+        PostMessageA(hwnd_, spoken->role == Role::Button ? BM_CLICK : CB_SHOWDROPDOWN, TRUE, 0);
         return S_OK;
     }
 

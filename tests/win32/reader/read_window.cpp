@@ -4,9 +4,9 @@
 //   read_window [SECONDS]
 //     the names of what the first shown window holds, one a line, in UTF-8;
 //   read_window --tree TITLE [ROLE NAME]
-//     role, name and default action of each thing in the shown window of
-//     that title, tab-separated; then does the default action of the first
-//     of that role and name.
+//     role, name and "acts" if it has a default action, for each thing in
+//     the shown window of that title, tab-separated; then does the default
+//     action of the first of that role and name.
 // It waits for the window up to SECONDS (20 if not given; 30 for --tree).
 // Exit status: 0 read, 1 no window shown in time, 2 the window told nothing,
 // 3 nothing of that role and name, or its action failed.
@@ -109,8 +109,8 @@ int readTree(IAccessible *client, LONG count, const char *role, const std::strin
         object->get_accRole(id, &kind);
         const std::string text = said([&](BSTR *out) { return object->get_accName(id, out); });
         const char *roleText = roleName(kind.vt == VT_I4 ? kind.lVal : 0);
-        std::printf("%s\t%s\t%s\n", roleText, text.c_str(),
-                    said([&](BSTR *out) { return object->get_accDefaultAction(id, out); }).c_str());
+        const bool acts = !said([&](BSTR *out) { return object->get_accDefaultAction(id, out); }).empty();
+        std::printf("%s\t%s\t%s\n", roleText, text.c_str(), acts ? "acts" : "");
         if (!pressed && std::strcmp(role, roleText) == 0 && text == name)
             pressed = SUCCEEDED(object->accDoDefaultAction(id));
         if (object != client)
