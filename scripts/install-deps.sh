@@ -9,6 +9,8 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libxkbcommon-dev libgtes
           desktop-file-utils appstream weston qt6-wayland)
 # A real window manager and pointer for the window checks on X.
 packages+=(openbox xdotool)
+# What a screen reader finds, read over AT-SPI on its own session bus.
+packages+=(at-spi2-core dbus-daemon python3-pyatspi)
 
 # The manual pages are made with help2man; the Debian package is checked with lintian.
 packages+=(help2man lintian)

@@ -143,6 +143,32 @@ printf 'Windows %s\n' "${summary[@]}"
 echo "Windows stage took $((SECONDS - start)) s"
 
 # ---------------------------------------------------------------------------
+# What a screen reader finds in each window of the 64-bit program
+# (tests/reader/heard.txt, as on Linux), read from outside it as a reader
+# reads it (tests/win32/reader/), in English. The key it sets is gone after.
+check_reader() {
+    local reader=build-win64/tests/read_window.exe program=build-win64/app/Dravomel.exe app= status=0
+    local key='HKCU\Software\Dravomel' lang cps3='C:\emu\cps3' sep='\'
+    lang=$("$wine64" winepath -w "$PWD/resources/lang/en" 2>/dev/null | tr -d '\r')
+    for value in "DMpath=$lang" "CPS3=$cps3" "Model2="; do
+        "$wine64" reg add "$key" /v "${value%%=*}" /d "${value#*=}" /f >/dev/null 2>&1
+    done
+    start_program() {
+        if [ -n "$app" ]; then "$wine64" taskkill /im Dravomel.exe >/dev/null 2>&1 || true; wait "$app" || true; fi
+        timeout 120 "$wine64" "$program" </dev/null >/dev/null 2>&1 & app=$!
+    }
+    read_window() { "$wine64" "$reader" --tree "$@" </dev/null | tr -d '\r'; }
+    echo "== Windows x86_64: what a screen reader finds"
+    source tests/reader/follow.sh
+    follow_heard || status=1
+    "$wine64" taskkill /im Dravomel.exe >/dev/null 2>&1 || true
+    wait "$app" || true
+    "$wine64" reg delete "$key" /f >/dev/null 2>&1
+    [ "$status" = 0 ] || { echo "a screen reader finds the Windows program's windows otherwise" >&2; exit 1; }
+}
+check_reader
+
+# ---------------------------------------------------------------------------
 # The packages (scripts/package-windows.sh): both are built; the 64-bit ones
 # are installed, run and removed here, as the 64-bit loader works everywhere.
 check_packages() {

@@ -1,10 +1,12 @@
 #include "access.h"
+#include "accessible.h"
 #include "bevel.h"
 #include "components.h"
 #include "drive_combo.h"
 #include "drop_down.h"
 #include "folder_list.h"
 #include "handler_guard.h"
+#include "keyboard.h"
 #include "layer_impl.h"
 #include "text.h"
 
@@ -33,8 +35,7 @@ QString picturePath(const std::string &picture)
     return QStringLiteral(":/art/%1.png").arg(QString::fromStdString(picture));
 }
 
-QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui::Control::Impl *impl,
-                    bool skinned)
+QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui::Control::Impl *impl)
 {
     switch (layout.kind) {
     case ControlKind::Image: {
@@ -57,8 +58,7 @@ QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui
     }
     case ControlKind::Button: {
         auto *button = new QPushButton(toText(layout.text), window);
-        // Enter presses the button that has the focus, in the skinned windows.
-        button->setAutoDefault(skinned);
+        pressOnEnter(button);
         QObject::connect(button, &QPushButton::clicked, button, firing(impl, &ui::Button::onClick));
         return button;
     }
@@ -67,6 +67,7 @@ QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui
         button->setText(toText(layout.text));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setFocusPolicy(Qt::StrongFocus);
+        pressOnEnter(button);
         const QPixmap picture = loadPicture(picturePath(layout.picture), layout.transparent);
         button->setIcon(picture);
         button->setIconSize(picture.size());
@@ -103,11 +104,10 @@ QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui
 
 } // namespace
 
-std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout, QWidget *window,
-                                               bool skinned)
+std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout, QWidget *window)
 {
     auto impl = std::make_unique<ui::Control::Impl>();
-    QWidget *w = impl->widget = makeWidget(layout, window, impl.get(), skinned);
+    QWidget *w = impl->widget = makeWidget(layout, window, impl.get());
     w->setObjectName(QString::fromStdString(layout.name));
     const core::Rect &r = layout.bounds;
     if (layout.autoSize)
@@ -149,6 +149,7 @@ bool Control::isEnabled() const
 void Label::setText(const std::string &text)
 {
     widgetOf<TLabel>(*this)->setText(toText(text));
+    renameForReaders(form());
 }
 
 std::string Label::text() const

@@ -1,4 +1,6 @@
 #include "access.h"
+#include "accessible.h"
+#include "keyboard.h"
 #include "components.h"
 #include "handler_guard.h"
 #include "layer_impl.h"
@@ -87,11 +89,12 @@ Form::Form(const char *layoutName)
 {
     QWidget *window = impl_->window = new FormWindow(*this);
     window->setObjectName(QString::fromStdString(layout_.name));
+    exposeToReaders(window, *this);  // before any widget is asked how it reads
     window->setWindowTitle(toText(layout_.caption));
     window->resize(layout_.clientWidth, layout_.clientHeight);
     window->setStyleSheet(styleSheet(layout_));
     for (const core::ControlLayout &control : layout_.controls)
-        impl_->controls[control.name] = makeControl(control, window, layout_.skinned);
+        impl_->controls[control.name] = makeControl(control, window);
 
     if (layout_.skinned) {
         auto *background = static_cast<TImage *>(impl_->controls.at(layout_.background)->widget);
@@ -110,8 +113,6 @@ Form::Form(const char *layoutName)
         QWidget *next = impl_->controls.at(name)->widget;
         if (previous)
             QWidget::setTabOrder(previous, next);
-        else
-            next->setFocus();  // taken when the window first becomes active
         previous = next;
     }
 }
@@ -124,6 +125,11 @@ Form::~Form()
 
 void Form::show()
 {
+    if (impl_->window->isVisible())
+        return;
+    renameForReaders(*this);
+    // Taken as the window becomes active.
+    focusFirstStop(*this);
     impl_->window->show();
 }
 

@@ -22,5 +22,4 @@ struct ui::Form::Impl {
 
 // Makes the widget of one control in `window`, laid out and wired to the
 // events of its member-to-be.
-std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout, QWidget *window,
-                                               bool skinned);
+std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout, QWidget *window);

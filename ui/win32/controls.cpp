@@ -28,11 +28,6 @@ void Control::Impl::setEnabled(bool on)
         invalidate();
 }
 
-std::string Control::Impl::spokenText() const
-{
-    return hwnd ? win32::windowText(hwnd) : std::string();
-}
-
 void Control::Impl::invalidate() const
 {
     InvalidateRect(form.hwnd, &bounds, FALSE);
@@ -141,7 +136,6 @@ struct LabelImpl : Control::Impl {
         if (member)
             fire(static_cast<Label *>(member)->onClick);
     }
-    std::string spokenText() const override { return text; }
 
     std::string text;
     bool shortened = false;

@@ -177,6 +177,7 @@ void Form::Impl::show()
 {
     if (IsWindowVisible(hwnd))
         return;  // already shown: not raised, not moved
+    lastFocus = nullptr;  // each showing starts at the first control of the tab order
     if (!shownBefore) {
         shownBefore = true;
         RECT frame;

@@ -58,8 +58,6 @@ struct Control::Impl {
     // Windowed controls: a notification (WM_COMMAND code) or an owner draw.
     virtual void command(WORD code) { (void)code; }
     virtual void drawItem(const DRAWITEMSTRUCT &item) { (void)item; }
-    // What a screen reader says for it.
-    virtual std::string spokenText() const;
 
     bool isGraphic() const { return hwnd == nullptr; }
     void invalidate() const;
