@@ -3,41 +3,48 @@
 #include "layer_impl.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
 #include <QtEndian>
 
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Where the table directory of a TrueType font lists `tag`, or -1.
-qsizetype tableRecord(const QByteArray &font, const char *tag)
+qsizetype tableRecord(QByteArrayView font, const char *tag)
 {
     if (font.size() < 12)
         return -1;
-    const int tableCount = qFromBigEndian<quint16>(font.constData() + 4);
+    const int tableCount = qFromBigEndian<quint16>(font.data() + 4);
     for (int i = 0; i < tableCount && 12 + 16 * (i + 1) <= font.size(); ++i)
-        if (font.mid(12 + 16 * i, 4) == tag)
+        if (font.sliced(12 + 16 * i, 4) == QByteArrayView(tag, 4))
             return 12 + 16 * i;
     return -1;
 }
 
 // Where a font's four-letter maker code (in its OS/2 table) lies, or -1.
-qsizetype makerCodeAt(const QByteArray &font)
+qsizetype makerCodeAt(QByteArrayView font)
 {
     const qsizetype record = tableRecord(font, "OS/2");
     if (record < 0)
         return -1;
-    const qsizetype at = qsizetype(qFromBigEndian<quint32>(font.constData() + record + 8)) + 58;
+    const qsizetype at = qsizetype(qFromBigEndian<quint32>(font.data() + record + 8)) + 58;
     return at + 4 <= font.size() ? at : -1;
 }
 
-// A copy of a TrueType font whose name table names only `family` and
-// `style`, so that Qt files it under that family, and whose maker code is
-// `maker`. Empty if it has no name table.
-QByteArray renamedFont(QByteArray font, const QString &family, const QString &style, const QByteArray &maker)
+// Renames a TrueType font in place: its name table then names only `family`
+// and `style`, so that Qt files it under that family, and its maker code
+// becomes `maker`. The new name table takes the old one's room; false if it
+// has none or too little.
+bool renameFont(char *font, qsizetype size, const QString &family, const QString &style, const QByteArray &maker)
 {
     const QList<std::pair<quint16, QString>> names = {
         {1, family}, {2, style}, {4, family + ' ' + style}, {6, family + '-' + style}};
@@ -62,24 +69,39 @@ QByteArray renamedFont(QByteArray font, const QString &family, const QString &st
     }
     table += strings;
 
-    const qsizetype makerAt = makerCodeAt(font);
-    if (makerAt >= 0 && maker.size() == 4)
-        font.replace(makerAt, 4, maker);
-    const qsizetype record = tableRecord(font, "name");
+    const QByteArrayView view(font, size);
+    const qsizetype record = tableRecord(view, "name");
     if (record < 0)
-        return {};
-    // The new table goes at the end; the old one is left unreferenced.
-    while (font.size() % 4)
-        font += '\0';
-    qToBigEndian(quint32(font.size()), font.data() + record + 8);
-    qToBigEndian(quint32(table.size()), font.data() + record + 12);
-    return font + table;
+        return false;
+    const quint32 at = qFromBigEndian<quint32>(font + record + 8);
+    const quint32 room = qFromBigEndian<quint32>(font + record + 12);
+    if (at > quint64(size) || room > size - at || table.size() > room)
+        return false;
+    std::memcpy(font + at, table.constData(), table.size());
+    qToBigEndian(quint32(table.size()), font + record + 12);
+    const qsizetype makerAt = makerCodeAt(view);
+    if (makerAt >= 0 && maker.size() == 4)
+        std::memcpy(font + makerAt, maker.constData(), 4);
+    return true;
 }
 
-QByteArray readFile(const QString &path)
+// A font file mapped for the rest of the program, as the font database wants
+// it (fonts stay registered until the end). The mapping is private: changes
+// stay in this program and copy only the pages they touch, and the pages
+// never read are never loaded.
+QByteArray mapFont(const char *path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    struct stat info {};
+    void *data = MAP_FAILED;
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        data = ::mmap(nullptr, size_t(info.st_size), PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (data == MAP_FAILED)
+        return {};
+    return QByteArray::fromRawData(static_cast<const char *>(data), qsizetype(info.st_size));
 }
 
 // Where no Tahoma is installed, free stand-ins take its place, one per
@@ -93,15 +115,17 @@ void installTahomaStandIns()
     // (QFontInfo) would also load the stand-in fontconfig offers for it.
     if (!QFontDatabase::styles(tahoma).isEmpty())
         return;
-    const QByteArray regular = readFile(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+    const QByteArray regular = mapFont("/usr/share/wine/fonts/tahoma.ttf");
     QFontDatabase::addApplicationFontFromData(regular);
     // Qt files a family's fonts by maker and looks for a weight among the
     // first maker's fonts only, thickening its regular face for bold: both
     // stand-ins must come from one maker.
     const qsizetype makerAt = makerCodeAt(regular);
     const QByteArray maker = makerAt >= 0 ? regular.mid(makerAt, 4) : QByteArray();
-    const QByteArray bold = readFile(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf"));
-    QFontDatabase::addApplicationFontFromData(renamedFont(bold, tahoma, QStringLiteral("Bold"), maker));
+    const QByteArray bold = mapFont("/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf");
+    // Written through the private mapping; constData() keeps the array from copying it.
+    if (renameFont(const_cast<char *>(bold.constData()), bold.size(), tahoma, QStringLiteral("Bold"), maker))
+        QFontDatabase::addApplicationFontFromData(bold);
 }
 
 // Runs the work once the form's first frame is on the screen, or at the

@@ -196,17 +196,26 @@ Picture decode(const QString &path, bool transparent)
         return {};
     if (!transparent)
         return {image, QRegion(image.rect())};
-    image.convertTo(QImage::Format_ARGB32);
+    // Drawn as it is, without conversion. The art is opaque, so its pixels
+    // are already premultiplied; the cut-out ones become 0.
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
     const QRgb key = image.pixel(0, image.height() - 1);
+    // The shape's mask is made in the same pass: set bits are kept.
+    QImage mask(image.size(), QImage::Format_MonoLSB);
+    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    mask.fill(0);
+    const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+        uchar *bits = mask.scanLine(y);
+        for (int x = 0; x < width; ++x) {
             if (line[x] == key)
                 line[x] = 0;
+            else
+                bits[x >> 3] |= uchar(1 << (x & 7));
+        }
     }
-    const QRegion shape(QBitmap::fromImage(image.createAlphaMask()));
-    image.convertTo(QImage::Format_ARGB32_Premultiplied);  // drawn as it is, without conversion
-    return {image, shape};
+    return {image, QRegion(QBitmap::fromImage(mask))};
 }
 
 // Decoded pictures by path and transparency: windows with the same art

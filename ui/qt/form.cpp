@@ -93,19 +93,23 @@ Form::Form(const char *layoutName)
     window->setWindowTitle(toText(layout_.caption));
     window->resize(layout_.clientWidth, layout_.clientHeight);
     window->setStyleSheet(styleSheet(layout_));
-    for (const core::ControlLayout &control : layout_.controls)
-        impl_->controls[control.name] = makeControl(control, window);
-
+    // The window's kind and look come before its controls: each change made
+    // later would restyle every control.
+    SkinnedWindow *skin = nullptr;
     if (layout_.skinned) {
-        auto *background = static_cast<TImage *>(impl_->controls.at(layout_.background)->widget);
-        new SkinnedWindow(window, background, layout_.opacity / 255.0, [this](QPoint at) {
+        skin = new SkinnedWindow(window, layout_.opacity / 255.0, [this](QPoint at) {
             return onHitTest && onHitTest(at.x(), at.y(), HitTest::Client) == HitTest::Caption;
         });  // owned by the window
     } else {
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-        window->setFixedSize(window->size());
     }
+    for (const core::ControlLayout &control : layout_.controls)
+        impl_->controls[control.name] = makeControl(control, window);
+    if (skin)
+        skin->setBackground(static_cast<TImage *>(impl_->controls.at(layout_.background)->widget));
+    else
+        window->setFixedSize(window->size());
     centreOnScreen(window);
 
     QWidget *previous = nullptr;

@@ -8,9 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 
-SkinnedWindow::SkinnedWindow(QWidget *window, TImage *background, qreal opacity,
-                             std::function<bool(QPoint)> isCaption)
-    : QObject(window), window_(window), background_(background), isCaption_(std::move(isCaption))
+SkinnedWindow::SkinnedWindow(QWidget *window, qreal opacity, std::function<bool(QPoint)> isCaption)
+    : QObject(window), window_(window), isCaption_(std::move(isCaption))
 {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
@@ -49,7 +48,7 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Show:
         // Every window is polished soon after it is made, shown or not, so
         // the shape waits for the first show.
-        if (watched == window_ && !shaped_) {
+        if (watched == window_ && !shaped_ && background_) {
             shaped_ = true;
             const QRegion shape = background_->shape();
             if (!shape.isEmpty())

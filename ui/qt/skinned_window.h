@@ -17,10 +17,12 @@ class SkinnedWindow : public QObject {
     Q_OBJECT
 
 public:
-    // Call after the window's layout is loaded; `background` is its Image1.
+    // Made before the window's controls, which it then watches as they come.
     // `isCaption` is the hit test, for a point in client coordinates.
-    SkinnedWindow(QWidget *window, TImage *background, qreal opacity,
-                  std::function<bool(QPoint)> isCaption);
+    SkinnedWindow(QWidget *window, qreal opacity, std::function<bool(QPoint)> isCaption);
+
+    // The picture whose shape the window takes: its Image1.
+    void setBackground(TImage *background) { background_ = background; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -28,7 +30,7 @@ private:
     void watch(QObject *object);
 
     QWidget *window_;
-    TImage *background_;
+    TImage *background_ = nullptr;
     std::function<bool(QPoint)> isCaption_;
     bool shaped_ = false;
     bool dragging_ = false;

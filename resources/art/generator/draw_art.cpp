@@ -748,16 +748,6 @@ QByteArray iconFile(const std::vector<IconImage> &sizes)
 
 // --- output --------------------------------------------------------------------
 
-bool savePng(const QImage &img, const QDir &dir, const QString &name)
-{
-    const QString path = dir.filePath(name);
-    if (!img.save(path, "PNG")) {
-        std::fprintf(stderr, "draw_art: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
-
 bool saveFile(const QByteArray &data, const QDir &dir, const QString &name)
 {
     const QString path = dir.filePath(name);
@@ -767,6 +757,65 @@ bool saveFile(const QByteArray &data, const QDir &dir, const QString &name)
         return false;
     }
     return true;
+}
+
+void put32BigEndian(QByteArray &b, quint32 v)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        b += char((v >> shift) & 0xff);
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffff;
+    for (char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+void putChunk(QByteArray &png, const char *type, const QByteArray &data)
+{
+    put32BigEndian(png, quint32(data.size()));
+    const QByteArray body = QByteArray(type, 4) + data;
+    png += body;
+    put32BigEndian(png, crc32(body));
+}
+
+// A PNG whose rows are stored unfiltered: the programs decode it at every
+// start, and undoing the row filters Qt's writer picks costs more there than
+// it saves in bytes. Pictures without alpha are written as 24-bit RGB.
+bool savePng(const QImage &img, const QDir &dir, const QString &name)
+{
+    const bool alpha = img.hasAlphaChannel();
+    const QImage rows = img.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const qsizetype rowBytes = qsizetype(rows.width()) * (alpha ? 4 : 3);
+    QByteArray raw;
+    raw.reserve((rowBytes + 1) * rows.height());
+    for (int y = 0; y < rows.height(); ++y) {
+        raw += '\0';  // filter type None
+        raw.append(reinterpret_cast<const char *>(rows.constScanLine(y)), rowBytes);
+    }
+
+    QByteArray header;
+    put32BigEndian(header, quint32(rows.width()));
+    put32BigEndian(header, quint32(rows.height()));
+    header += char(8);               // bits per sample
+    header += char(alpha ? 6 : 2);   // RGBA or RGB
+    header += QByteArray(3, '\0');   // deflate, no filter choice, no interlace
+    QByteArray density;
+    put32BigEndian(density, quint32(img.dotsPerMeterX()));
+    put32BigEndian(density, quint32(img.dotsPerMeterY()));
+    density += char(1);              // per metre
+
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    putChunk(png, "IHDR", header);
+    putChunk(png, "pHYs", density);
+    putChunk(png, "IDAT", qCompress(raw, 9).mid(4));  // a zlib stream, after Qt's length prefix
+    putChunk(png, "IEND", QByteArray());
+    return saveFile(png, dir, name);
 }
 
 } // namespace
