@@ -30,8 +30,12 @@ TEST(ScreenScale, LengthsGrowByDpiOver96RoundedHalfUp)
 // to overlap; at 96 the layout is the built-in one.
 TEST(ScreenScale, EveryLayoutKeepsItsNeighboursAtEveryDpi)
 {
-    for (const char *name : {"TForm1", "TForm2", "TForm3", "TForm4"}) {
-        const core::FormLayout &base = core::formLayout(name);
+    // The built-in windows, and controls that touch at odd places.
+    const core::FormLayout touching = core::parseLayout("form TForm9 101x31\n"
+                                                        "Button A 1,1 33x9\nButton B 34,1 33x9\n"
+                                                        "Button C 67,1 33x9\nButton D 1,10 33x9\n");
+    for (const char *name : {"TForm1", "TForm2", "TForm3", "TForm4", "TForm9"}) {
+        const core::FormLayout &base = std::string(name) == "TForm9" ? touching : core::formLayout(name);
         for (const int dpi : kDpis) {
             SCOPED_TRACE(std::string(name) + " at " + std::to_string(dpi));
             const core::ScreenScale scale(dpi);

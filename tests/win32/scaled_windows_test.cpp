@@ -6,6 +6,7 @@
 #include "windows_fixture.h"
 
 #include <cstdlib>
+#include <vector>
 
 using namespace wintest;
 
@@ -54,8 +55,31 @@ RECT placeOf(const ui::Control &control)
     return place;
 }
 
-// The settings window's shape at its four corners, and its art drawn in
-// lime exactly where the shape leaves the window out: no lime fringe.
+// The client as its window draws it, top row first.
+std::vector<DWORD> drawnClient(const ui::Form &form, const HRGN onlyShape = nullptr)
+{
+    const SIZE size = clientSize(form);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    if (onlyShape)  // white inside the shape, black outside
+        FillRgn(dc, onlyShape, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    else
+        SendMessageA(handle(form), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<const DWORD *>(bits), static_cast<const DWORD *>(bits) + size.cx * size.cy);
+    for (DWORD &pixel : pixels)
+        pixel &= 0xFFFFFF;
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+// The settings window's shape at its four corners, and no lime inside it.
 void expectShapedAtItsCorners(const ui::Form &form, const Screen &screen)
 {
     const SIZE size = clientSize(form);
@@ -67,26 +91,11 @@ void expectShapedAtItsCorners(const ui::Form &form, const Screen &screen)
         EXPECT_FALSE(PtInRegion(shape, size.cx - screen.corner, y)) << y;
         EXPECT_TRUE(PtInRegion(shape, size.cx - screen.corner - 1, y)) << y;
     }
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void *drawnBits = nullptr, *maskBits = nullptr;
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HBITMAP drawn = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &drawnBits, nullptr, 0);
-    const HBITMAP mask = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &maskBits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(dc, drawn);
-    SendMessageA(handle(form), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    SelectObject(dc, mask);
-    FillRgn(dc, shape, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    GdiFlush();
-    const auto *art = static_cast<const DWORD *>(drawnBits), *inside = static_cast<const DWORD *>(maskBits);
-    long wrong = 0;  // outside, the emblem may overhang the corner: nobody sees it
-    for (long i = 0; i < size.cx * size.cy; ++i)
-        wrong += (art[i] & 0xFFFFFF) == 0x00FF00 && (inside[i] & 0xFFFFFF) != 0;
-    EXPECT_EQ(wrong, 0) << "lime pixels inside the shape";
-    SelectObject(dc, previous);
-    DeleteObject(drawn);
-    DeleteObject(mask);
-    DeleteDC(dc);
+    const std::vector<DWORD> drawn = drawnClient(form), inside = drawnClient(form, shape);
+    long lime = 0;  // outside, the emblem may overhang the corner: nobody sees it
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        lime += drawn[i] == 0x00FF00 && inside[i] != 0;
+    EXPECT_EQ(lime, 0) << "lime pixels inside the shape";
     DeleteObject(shape);
 }
 
@@ -135,6 +144,7 @@ TEST_F(WindowsRun, MovedToAMonitorOfAnotherDpiAWindowRescalesIntoThePlaceWindows
     start();
     click(Form1->Label1);
     ASSERT_TRUE(Form3->isVisible());
+    std::vector<DWORD> at96;
     for (const Screen &screen : kScreens) {
         RECT suggested{100, 50, 100 + screen.settings.cx, 50 + screen.settings.cy};  // no frame
         SendMessageA(handle(*Form3), WM_DPICHANGED, MAKEWPARAM(screen.dpi, screen.dpi),
@@ -143,6 +153,19 @@ TEST_F(WindowsRun, MovedToAMonitorOfAnotherDpiAWindowRescalesIntoThePlaceWindows
         GetWindowRect(handle(*Form3), &placed);
         EXPECT_TRUE(EqualRect(&placed, &suggested)) << screen.dpi;
         expectSettingsWindowAt(screen);
+        // The bottom corners hold only art: each pixel is the 96-DPI pixel
+        // under it, unmixed.
+        const std::vector<DWORD> drawn = drawnClient(*Form3);
+        if (screen.dpi == 96)
+            at96 = drawn;
+        const core::ScreenScale scale(screen.dpi);
+        long mixed = 0;
+        for (int y = scale.length(460); y < screen.settings.cy; ++y)
+            for (const int x0 : {0, scale.length(497)})
+                for (int x = x0; x < x0 + scale.length(20); ++x)
+                    mixed += drawn[static_cast<std::size_t>(y * screen.settings.cx + x)]
+                             != at96[static_cast<std::size_t>(scale.sourcePixel(y) * 517 + scale.sourcePixel(x))];
+        EXPECT_EQ(mixed, 0) << screen.dpi;
     }
     // Saved at the last one: the same file as at any other.
     press(Form3->Button2);
