@@ -99,6 +99,44 @@ check_resources() {  # the resource object carries the icon and the version reco
         grep -q 'VALUE "Translation", 0x40c, 1252' <<<"$rc"
 }
 
+# ---------------------------------------------------------------------------
+# The application manifest: each program carries resources/dravomel.manifest
+# as its manifest (type 24, id 1), and that says what the README promises:
+# the user's own rights, Windows 7 to 11, per-monitor DPI awareness.
+manifest_of() {  # manifest_of TOOL-PREFIX PROGRAM: the manifest it carries, as text
+    "$1-windres" -i "$2" -O rc | sed -n '/^1 24 \/\* RT_MANIFEST \*\//,/^END/p' | sed '1,2d;$d' |
+        sed 's/^ *"//; s/"$//; s/""/"/g' | tr -d '\n' | sed 's/\\n/\n/g'
+}
+check_manifest() {  # check_manifest TOOL-PREFIX BUILD-DIR
+    local entry exe
+    for entry in 'level="asInvoker"' '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}' \
+        '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}' '{1f676c76-80e1-4239-95bb-83d0f6d0da78}' \
+        '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' '>PerMonitorV2, PerMonitor<' '>true/pm<'; do
+        grep -qF "$entry" resources/dravomel.manifest || { echo "the manifest lacks $entry" >&2; return 1; }
+    done
+    for exe in "$2/app/Dravomel.exe" "$2/app/dravomel-register.exe"; do
+        manifest_of "$1" "$exe" | cmp -s - resources/dravomel.manifest ||
+            { echo "$exe does not carry resources/dravomel.manifest" >&2; return 1; }
+    done
+}
+
+# ---------------------------------------------------------------------------
+# The windows on screens of 144 and 192 DPI: the window tests again with the
+# prefix's system DPI (LogPixels) raised; each run checks that it really ran
+# at that DPI. Left out: the one test of the exact 96-DPI places.
+check_dpis() {  # check_dpis LOADER BUILD-DIR TESTS-LISTED
+    local dpi log
+    for dpi in 144 192; do
+        "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+        log=$tmp/dpi-$dpi.txt
+        DRAVOMEL_TEST_DPI=$dpi "$1" "$2/tests/win32_ui_tests.exe" --gtest_filter='-*MainWindowIsCentred*' \
+            </dev/null >"$log" 2>&1 || true
+        grep -q "^\[  PASSED  \] $(($3 - 1)) tests\." "$log" ||
+            { cat "$log" >&2; echo "$2: the windows fail at $dpi DPI" >&2; return 1; }
+    done
+    "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+}
+
 scripts/build-windows.sh
 
 summary=()
@@ -108,6 +146,7 @@ for arch in i686 x86_64; do
     else dir=build-win64 loader=$wine64 why_not=; fi
     echo "== Windows $arch ($dir): tests"
     check_resources "$arch-w64-mingw32" "$dir" || { echo "$dir: resource object incomplete" >&2; exit 1; }
+    check_manifest "$arch-w64-mingw32" "$dir" || exit 1
     if [ -n "$why_not" ]; then
         summary+=("$arch: tests built but not run, since $why_not")
         continue
@@ -127,8 +166,9 @@ for arch in i686 x86_64; do
         echo "$dir: $listed tests listed but $ran ran and passed" >&2
         exit 1
     fi
+    check_dpis "$loader" "$dir" "$windows" || exit 1
     shared=$(comm -12 "$tmp/linux.txt" "$tmp/$arch.txt" | wc -l)
-    summary+=("$arch: $ran passed: $core of the core ($shared also on Linux, $((core - shared)) Windows-only), $windows of the windows")
+    summary+=("$arch: $ran passed: $core of the core ($shared also on Linux, $((core - shared)) Windows-only), $windows of the windows, and $((windows - 1)) of them again at 144 and at 192 DPI")
     counts+=("$ran")
 done
 if [ ${#counts[@]} -eq 2 ] && [ "${counts[0]}" -ne "${counts[1]}" ]; then

@@ -110,7 +110,8 @@ inline void openFolder(const ui::DirectoryListBox &list, const std::string &name
     ASSERT_LT(row, rows.rowCount()) << name << " is not listed";
     SendMessageA(handle(list), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
     const int top = static_cast<int>(SendMessageA(handle(list), LB_GETTOPINDEX, 0, 0));
-    const LPARAM at = MAKELPARAM(40, (row - top) * 16 + 8);
+    const int rowHeight = static_cast<int>(SendMessageA(handle(list), LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(40, (row - top) * rowHeight + rowHeight / 2);
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
         PostMessageA(handle(list), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     pump();

@@ -42,6 +42,10 @@ public:
     void setCaption(const std::string &text);
     std::string caption() const;
     int clientWidth() const;
+    // The dots per inch that the window's client coordinates are in: above
+    // 96 the runtime has scaled the window as a whole (core/screen_scale.h).
+    // 96 where the toolkit scales by itself and hands out 96-DPI pixels (Qt).
+    int dpi() const;
 
     const core::FormLayout &layout() const { return layout_; }
     // The first window made while no other existed; closing it ends the

@@ -4,6 +4,7 @@
 #include "components.h"
 #include "handler_guard.h"
 #include "layer_impl.h"
+#include "screen_scale.h"
 #include "skinned_window.h"
 #include "text.h"
 
@@ -165,6 +166,11 @@ std::string Form::caption() const
 int Form::clientWidth() const
 {
     return impl_->window->width();
+}
+
+int Form::dpi() const
+{
+    return core::kBaseDpi;  // Qt's logical pixels
 }
 
 } // namespace ui

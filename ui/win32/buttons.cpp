@@ -35,8 +35,8 @@ struct ButtonImpl : Control::Impl {
         const HGDIOBJ previous = SelectObject(dc, win32::font(layout.font));
         RECT textSize{0, 0, 0, 0};
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textSize, DT_CALCRECT | DT_SINGLELINE);
-        const win32::Picture *art = win32::picture(layout.picture, layout.transparent);
-        const int spacing = 4;
+        const win32::Picture *art = win32::controlPicture(layout, form.scale);
+        const int spacing = form.scale.length(4);
         const int artHeight = art ? art->height + spacing : 0;
         const int top = (face.bottom - artHeight - textSize.bottom) / 2 + shift;
         if (art)
@@ -47,7 +47,7 @@ struct ButtonImpl : Control::Impl {
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
         SelectObject(dc, previous);
         if (item.itemState & ODS_FOCUS) {
-            InflateRect(&face, -4, -4);
+            InflateRect(&face, -spacing, -spacing);
             DrawFocusRect(dc, &face);
         }
     }

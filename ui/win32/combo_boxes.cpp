@@ -47,11 +47,18 @@ struct ComboBoxImpl : Control::Impl {
 
     void create(int id) override
     {
-        hwnd = makeChild(form, layout, id, "COMBOBOX", WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, kListHeight);
+        hwnd = makeChild(form, layout, id, "COMBOBOX", WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, droppedHeight());
         const Quiet hush(*this);
         for (const std::string &item : layout.items)
             SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::fromLayoutText(item).c_str()));
         SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(layout.itemIndex), 0);
+        fitHeight(hwnd, layout.bounds.height);
+    }
+
+    int droppedHeight() const override { return form.scale.length(kListHeight); }
+    void rescale() override
+    {
+        Impl::rescale();
         fitHeight(hwnd, layout.bounds.height);
     }
 
@@ -150,11 +157,18 @@ struct DriveComboBoxImpl : Control::Impl {
 
     void create(int id) override
     {
-        hwnd = makeChild(form, layout, id, "COMBOBOX", WS_VSCROLL | CBS_DROPDOWNLIST, 0, kListHeight);
+        hwnd = makeChild(form, layout, id, "COMBOBOX", WS_VSCROLL | CBS_DROPDOWNLIST, 0, droppedHeight());
         fitHeight(hwnd, layout.bounds.height);
         const std::vector<std::string> listed = core::listDrives();
         setDrives(listed);
         setDrive(core::driveOf(core::workingFolder(), listed));
+    }
+
+    int droppedHeight() const override { return form.scale.length(kListHeight); }
+    void rescale() override
+    {
+        Impl::rescale();
+        fitHeight(hwnd, layout.bounds.height);
     }
 
     std::string drive() const

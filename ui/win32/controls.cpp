@@ -9,15 +9,21 @@
 namespace ui {
 
 Control::Impl::Impl(Form::Impl &owner, const core::ControlLayout &controlLayout)
-    : form(owner), layout(controlLayout),
-      bounds{controlLayout.bounds.left, controlLayout.bounds.top,
-             controlLayout.bounds.left + controlLayout.bounds.width,
-             controlLayout.bounds.top + controlLayout.bounds.height},
-      enabled(controlLayout.enabled)
+    : form(owner), layout(controlLayout), bounds(toRect(controlLayout.bounds)), enabled(controlLayout.enabled)
 {
 }
 
 Control::Impl::~Impl() = default;
+
+void Control::Impl::rescale()
+{
+    bounds = toRect(layout.bounds);
+    if (!hwnd)
+        return;
+    SetWindowPos(hwnd, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                 bounds.bottom - bounds.top + droppedHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(win32::font(layout.font)), TRUE);
+}
 
 void Control::Impl::setEnabled(bool on)
 {
@@ -115,6 +121,13 @@ struct LabelImpl : Control::Impl {
         form.setTip(*this, shortened ? text : std::string());
     }
 
+    void rescale() override
+    {
+        Impl::rescale();
+        fit();
+        form.setTip(*this, shortened ? text : std::string());
+    }
+
     void paint(HDC dc) const override
     {
         SetBkMode(dc, TRANSPARENT);
@@ -148,9 +161,7 @@ struct ImageImpl : Control::Impl {
     {
         if (layout.picture.empty())
             return;  // an area that only catches clicks
-        const int width = layout.stretch ? layout.bounds.width : 0;
-        const int height = layout.stretch ? layout.bounds.height : 0;
-        const win32::Picture *art = win32::picture(layout.picture, layout.transparent, width, height);
+        const win32::Picture *art = win32::controlPicture(layout, form.scale);
         if (!art)
             return;
         const int saved = SaveDC(dc);
@@ -197,14 +208,15 @@ struct BevelImpl : Control::Impl {
             blend(dc, {left, top, right, bottom}, RGB(255, 255, 255), 96);
         };
         const RECT &b = bounds;
+        const int one = form.scale.length(1), two = form.scale.length(2);  // the lines grow with the window
         if (layout.bottomLineOnly) {
-            shade(b.left, b.bottom - 2, b.right, b.bottom - 1);
-            light(b.left, b.bottom - 1, b.right, b.bottom);
+            shade(b.left, b.bottom - two, b.right, b.bottom - one);
+            light(b.left, b.bottom - one, b.right, b.bottom);
         } else {
-            shade(b.left, b.top, b.right, b.top + 1);
-            shade(b.left, b.top + 1, b.left + 1, b.bottom);
-            light(b.right - 1, b.top + 1, b.right, b.bottom);
-            light(b.left + 1, b.bottom - 1, b.right - 1, b.bottom);
+            shade(b.left, b.top, b.right, b.top + one);
+            shade(b.left, b.top + one, b.left + one, b.bottom);
+            light(b.right - one, b.top + one, b.right, b.bottom);
+            light(b.left + one, b.bottom - one, b.right - one, b.bottom);
         }
     }
 };
@@ -257,6 +269,11 @@ HWND ui::makeChild(Form::Impl &form, const core::ControlLayout &layout, int id, 
         throw core::Error("cannot make the control " + layout.name);
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(win32::font(layout.font)), FALSE);
     return child;
+}
+
+RECT ui::toRect(const core::Rect &r)
+{
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
 std::string win32::windowText(HWND hwnd)

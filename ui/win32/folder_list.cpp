@@ -4,25 +4,28 @@
 #include "folder_tree.h"
 #include "win32_impl.h"
 
+#include <map>
+#include <utility>
 
 namespace ui {
 
 namespace {
 
+// At 96 DPI; they grow with the window.
 constexpr int kRowHeight = 16;
 constexpr int kIndent = 10;  // per level
 
 // The system's own folder pictures, from the shell's resources (closed 4,
-// open 5, on every Windows and on Wine).
-HICON folderIcon(bool open)
+// open 5, on every Windows and on Wine), at a row's height.
+HICON folderIcon(bool open, int size)
 {
     static const HMODULE shell = LoadLibraryA("shell32.dll");
-    auto load = [](int id) {
-        return static_cast<HICON>(LoadImageA(shell, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    };
-    static const HICON closedIcon = load(4);
-    static const HICON openIcon = load(5);
-    return open ? openIcon : closedIcon;
+    static std::map<std::pair<bool, int>, HICON> loaded;
+    HICON &icon = loaded[{open, size}];
+    if (!icon)
+        icon = static_cast<HICON>(
+            LoadImageA(shell, MAKEINTRESOURCEA(open ? 5 : 4), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    return icon;
 }
 
 struct DirectoryListBoxImpl : Control::Impl {
@@ -33,10 +36,19 @@ struct DirectoryListBoxImpl : Control::Impl {
         hwnd = makeChild(form, layout, id, "LISTBOX",
                          WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                          WS_EX_CLIENTEDGE);
-        SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kRowHeight);
+        SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, rowHeight());
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         listProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DirectoryListBoxImpl::proc)));
+        refresh();
+    }
+
+    int rowHeight() const { return form.scale.length(kRowHeight); }
+
+    void rescale() override
+    {
+        Impl::rescale();
+        SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, rowHeight());
         refresh();
     }
 
@@ -67,7 +79,7 @@ struct DirectoryListBoxImpl : Control::Impl {
         const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
         if (!PtInRect(&client, at))
             return -1;
-        const int row = static_cast<int>(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0)) + at.y / kRowHeight;
+        const int row = static_cast<int>(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0)) + at.y / rowHeight();
         return row < tree.rowCount() ? row : -1;
     }
 
@@ -125,11 +137,13 @@ struct DirectoryListBoxImpl : Control::Impl {
         const HDC dc = item.hDC;
         const bool chosen = item.itemState & ODS_SELECTED;
         FillRect(dc, &item.rcItem, GetSysColorBrush(chosen ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-        const int left = item.rcItem.left + 2 + tree.rowLevel(row) * kIndent;
-        if (const HICON icon = folderIcon(tree.isOpenFolder(row)))
-            DrawIconEx(dc, left, item.rcItem.top, icon, kRowHeight, kRowHeight, 0, nullptr, DI_NORMAL);
+        const core::ScreenScale &scale = form.scale;
+        const int left = item.rcItem.left + scale.length(2 + tree.rowLevel(row) * kIndent);
+        const int size = rowHeight();
+        if (const HICON icon = folderIcon(tree.isOpenFolder(row), size))
+            DrawIconEx(dc, left, item.rcItem.top, icon, size, size, 0, nullptr, DI_NORMAL);
         RECT place = item.rcItem;
-        place.left = left + kRowHeight + 3;
+        place.left = left + size + scale.length(3);
         const std::string text = tree.rowText(row);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(chosen ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

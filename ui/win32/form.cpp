@@ -59,7 +59,8 @@ HitTest toHitTest(LRESULT answer)
 
 } // namespace
 
-Form::Impl::Impl(Form &owner, const core::FormLayout &formLayout) : form(owner), layout(formLayout)
+Form::Impl::Impl(Form &owner, const core::FormLayout &formLayout)
+    : form(owner), base(formLayout), scale(win32::dpiOf(nullptr)), layout(scale.form(formLayout))
 {
     registerFormClass();
     DWORD style = WS_POPUP | WS_CLIPCHILDREN;
@@ -75,13 +76,14 @@ Form::Impl::Impl(Form &owner, const core::FormLayout &formLayout) : form(owner),
         exStyle |= WS_EX_DLGMODALFRAME;
         faceBrush = GetSysColorBrush(COLOR_BTNFACE);
     }
-    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const SIZE frame = win32::frameSize(layout.clientWidth, layout.clientHeight, style, exStyle, scale.dpi());
     CreateWindowExA(exStyle, win32::kFormClass, win32::fromLayoutText(layout.caption).c_str(), style, 0, 0,
-                    frame.right - frame.left, frame.bottom - frame.top, win32::applicationWindow(), nullptr,
-                    win32::instance(), this);
+                    frame.cx, frame.cy, win32::applicationWindow(), nullptr, win32::instance(), this);
     if (!hwnd)
         throw core::Error("cannot make the window " + layout.name);
+    // Made at the system's DPI; its monitor may have another.
+    if (win32::dpiOf(hwnd) != scale.dpi())
+        rescale(win32::dpiOf(hwnd), nullptr);
     if (exStyle & WS_EX_LAYERED)
         SetLayeredWindowAttributes(hwnd, 0, static_cast<BYTE>(layout.opacity), LWA_ALPHA);
 
@@ -187,15 +189,43 @@ void Form::Impl::show()
         SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                      (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        if (layout.skinned) {
-            const core::ControlLayout &art = layout.control(layout.background);
-            const int width = art.stretch ? art.bounds.width : 0;
-            const int height = art.stretch ? art.bounds.height : 0;
-            if (const win32::Picture *picture = win32::picture(art.picture, true, width, height))
-                SetWindowRgn(hwnd, win32::drawnRegion(*picture, art.bounds.left, art.bounds.top), FALSE);
-        }
+        shape();
     }
     ShowWindow(hwnd, SW_SHOW);
+}
+
+void Form::Impl::shape()
+{
+    if (!layout.skinned)
+        return;
+    const core::ControlLayout &art = layout.control(layout.background);
+    if (const win32::Picture *picture = win32::controlPicture(art, scale))
+        SetWindowRgn(hwnd, win32::drawnRegion(*picture, art.bounds.left, art.bounds.top), IsWindowVisible(hwnd));
+}
+
+void Form::Impl::rescale(int dpi, const RECT *suggested)
+{
+    scale = core::ScreenScale(dpi);
+    const core::FormLayout scaled = scale.form(base);
+    layout.clientWidth = scaled.clientWidth;
+    layout.clientHeight = scaled.clientHeight;
+    layout.font = scaled.font;
+    for (std::size_t i = 0; i < layout.controls.size(); ++i)
+        layout.controls[i] = scaled.controls[i];
+    for (const auto &control : controls)
+        control->rescale();
+    if (suggested) {
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+        const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+        const SIZE frame = win32::frameSize(layout.clientWidth, layout.clientHeight, style, exStyle, dpi);
+        SetWindowPos(hwnd, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (shownBefore)
+        shape();
+    InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -308,6 +338,10 @@ LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETOBJECT:
         return answerAccessibility(wParam, lParam);
+    case WM_DPICHANGED:
+        // Moved to a monitor of another DPI, or the user changed it.
+        rescale(HIWORD(wParam), reinterpret_cast<const RECT *>(lParam));
+        return 0;
     case WM_CLOSE:
         form.close();
         return 0;
@@ -364,6 +398,11 @@ int Form::clientWidth() const
     RECT client;
     GetClientRect(impl_->hwnd, &client);
     return client.right;
+}
+
+int Form::dpi() const
+{
+    return impl_->scale.dpi();
 }
 
 } // namespace ui

@@ -5,6 +5,7 @@
 // window of their own; buttons, drop-downs and the folder list are native
 // child windows above them.
 #include "layer/controls.h"
+#include "screen_scale.h"
 
 #include <windows.h>
 
@@ -25,6 +26,11 @@ struct Form::Impl {
     Control::Impl *mouseTargetAt(POINT point) const;
     void paint(HDC dc) const;
     void show();
+    // The window's shape, from its background art at the current scale.
+    void shape();
+    // The window, every control and the shape at a new DPI; the window then
+    // takes the place Windows suggests, when it gives one.
+    void rescale(int dpi, const RECT *suggested);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     // The tooltip over a control's place; an empty text removes it.
     void setTip(const Control::Impl &control, const std::string &text);
@@ -32,7 +38,11 @@ struct Form::Impl {
     LRESULT answerAccessibility(WPARAM wParam, LPARAM lParam);
 
     Form &form;
-    const core::FormLayout &layout;
+    const core::FormLayout &base;  // at 96 DPI
+    core::ScreenScale scale;
+    // The layout at the window's scale; each control reads its own entry,
+    // which a new scale replaces in place.
+    core::FormLayout layout;
     HWND hwnd = nullptr;
     HBRUSH faceBrush = nullptr;  // not owned
     std::vector<std::unique_ptr<Control::Impl>> controls;  // layout order, bottom first
@@ -50,6 +60,10 @@ struct Control::Impl {
 
     // Windowed controls make their native child here.
     virtual void create(int id) { (void)id; }
+    // Takes the place and font of its layout again, after a change of scale.
+    virtual void rescale();
+    // A drop-down's open list, below its place.
+    virtual int droppedHeight() const { return 0; }
     virtual void setEnabled(bool on);
     // Graphic controls: drawn by the window, in layout order.
     virtual void paint(HDC dc) const { (void)dc; }
@@ -83,6 +97,8 @@ std::unique_ptr<Control::Impl> makeDirectoryListBox(Form::Impl &form, const core
 HWND makeChild(Form::Impl &form, const core::ControlLayout &layout, int id, const char *windowClass,
                DWORD style, DWORD exStyle = 0, int extraHeight = 0);
 
+RECT toRect(const core::Rect &r);
+
 } // namespace ui
 
 namespace win32 {
@@ -99,6 +115,12 @@ void dispatch(MSG &message);
 // Runs the work waiting for a form's first frame: that form's (after it
 // painted), or every form's (before the first key or mouse press).
 void runFirstFrameWork(const ui::Form::Impl *only = nullptr);
+
+// The DPI of the monitor a window is on (Windows 10 1607 and later), or
+// else the system's, which Windows 7 and 8 apply to every monitor.
+int dpiOf(HWND hwnd);
+// The window size that gives a client of that size, with that frame, at that DPI.
+SIZE frameSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
 
 // Tahoma (or what the system gives for it) at a character height in pixels;
 // made once, kept for the run.
