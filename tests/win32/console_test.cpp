@@ -37,5 +37,6 @@ TEST(Console, TheCommandLinePrintsAccentedTextsAsTheConsoleShowsThem)
     ReadConsoleOutputCharacterW(screen, &shown[0], static_cast<DWORD>(shown.size()), COORD{0, 0}, &read);
     CloseHandle(screen);
     FreeConsole();
-    EXPECT_NE(shown.find(L"\"" + text + L"\""), std::wstring::npos) << "the console shows nothing like it";
+    ASSERT_NE(shown.find(L"glages de l'"), std::wstring::npos) << "nothing of it reached the console";
+    EXPECT_NE(shown.find(L"\"" + text + L"\""), std::wstring::npos) << "its accents read as other letters";
 }
