@@ -28,14 +28,12 @@ TEST(Console, TheCommandLinePrintsAccentedTextsAsTheConsoleShowsThem)
     WaitForSingleObject(run.hProcess, INFINITE);
     CloseHandle(run.hThread);
     CloseHandle(run.hProcess);
-    const HANDLE screen = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE screen = GetStdHandle(STD_OUTPUT_HANDLE);  // the new console's
     CONSOLE_SCREEN_BUFFER_INFO info{};
     ASSERT_TRUE(GetConsoleScreenBufferInfo(screen, &info));
     std::wstring shown(static_cast<std::size_t>(info.dwSize.X) * (info.dwCursorPosition.Y + 1), L' ');
     DWORD read = 0;
     ReadConsoleOutputCharacterW(screen, &shown[0], static_cast<DWORD>(shown.size()), COORD{0, 0}, &read);
-    CloseHandle(screen);
     FreeConsole();
     ASSERT_NE(shown.find(L"glages de l'"), std::wstring::npos) << "nothing of it reached the console";
     EXPECT_NE(shown.find(L"\"" + text + L"\""), std::wstring::npos) << "its accents read as other letters";

@@ -41,8 +41,7 @@ TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahomaWithinIts
         EXPECT_EQ(skin.width * skin.height - drawn, skin.cutOut) << skin.form->layout().name;
         for (const POINT corner : {POINT{0, 0}, {skin.width - 1, 0}, {0, skin.height - 1},
                                    {skin.width - 1, skin.height - 1}})
-            EXPECT_FALSE(PtInRegion(region, corner.x, corner.y)) << skin.form->layout().name << " at "
-                                                                  << corner.x << "," << corner.y;
+            EXPECT_FALSE(PtInRegion(region, corner.x, corner.y)) << skin.form->layout().name << corner.x;
         DeleteObject(region);
     }
     BYTE opacity = 0;
