@@ -107,12 +107,12 @@ std::string resolveLinks(const std::string &path)
 // Writes all of `bytes`, cuts off anything after them (the rest of a longer
 // previous file), flushes them to disk and closes `fd`. Returns 0, or the
 // errno of the first failure.
-int writeAndClose(int fd, const std::string &bytes, const WriteChunk &write)
+int writeAndClose(int fd, const std::string &bytes, const WriteChunk &write, const FlushFile &flush)
 {
     int err = writeAll(fd, bytes, write);
     if (err == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
         err = errno;
-    if (err == 0 && ::fsync(fd) != 0)
+    if (err == 0 && flush(fd) != 0)
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
@@ -124,7 +124,7 @@ int writeAndClose(int fd, const std::string &bytes, const WriteChunk &write)
 // that a full disk or a size limit fails before a byte of the previous file
 // changes; only a failure of the device part way can leave it part written.
 void writeInPlace(const std::string &path, const std::string &target, const std::string &bytes,
-                  const WriteChunk &chunk)
+                  const WriteChunk &chunk, const FlushFile &flush)
 {
     const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0)
@@ -144,18 +144,20 @@ void writeInPlace(const std::string &path, const std::string &target, const std:
         ::close(fd);
         throw WriteError(path, errnoText(reserved));
     }
-    const int err = writeAndClose(fd, bytes, chunk);
+    const int err = writeAndClose(fd, bytes, chunk, flush);
     if (err != 0)
         throw WriteError(path, errnoText(err));
 }
 
 } // namespace
 
-void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write)
+void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write,
+                 const FlushFile &flush)
 {
     const WriteChunk chunk = write ? write : [](int fd, const char *data, std::size_t size) -> long {
         return ::write(fd, data, size);
     };
+    const FlushFile toDisk = flush ? flush : [](int fd) { return ::fsync(fd); };
 
     const std::string target = resolveLinks(path);
     const std::string folder = folderOf(target);
@@ -190,7 +192,7 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
     }
     if (fd < 0) {
         if (exists && (errno == EACCES || errno == EPERM)) {
-            writeInPlace(path, target, bytes, chunk);
+            writeInPlace(path, target, bytes, chunk, toDisk);
             return;
         }
         throw FileCreateError(path, errnoText(errno));
@@ -211,7 +213,7 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
         }
     }
 
-    const int err = writeAndClose(fd, bytes, chunk);
+    const int err = writeAndClose(fd, bytes, chunk, toDisk);
     if (err != 0) {
         ::unlink(temp.c_str());
         throw WriteError(path, errnoText(err));

@@ -12,6 +12,11 @@ namespace core {
 // errno set. The default is ::write; tests pass one that fails part way.
 using WriteChunk = std::function<long(int fd, const char *data, std::size_t size)>;
 
+// Flushes what was written to `fd` to the disk; returns 0, or -1 with errno
+// set. The default is the system's own (fsync, _commit on Windows); tests
+// pass one that sees when it runs.
+using FlushFile = std::function<int(int fd)>;
+
 // Replaces the file at `path` with exactly `bytes`.
 // - The folder must exist: otherwise FileCreateError, and nothing is created.
 // - A symbolic link at `path` stays; the file it points to is replaced.
@@ -26,6 +31,6 @@ using WriteChunk = std::function<long(int fd, const char *data, std::size_t size
 //   a WriteError that leaves it whole; a device failing part way leaves it
 //   part written.
 void replaceFile(const std::string &path, const std::string &bytes,
-                 const WriteChunk &write = WriteChunk());
+                 const WriteChunk &write = WriteChunk(), const FlushFile &flush = FlushFile());
 
 } // namespace core

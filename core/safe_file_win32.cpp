@@ -80,11 +80,13 @@ bool moveOver(const std::string &from, const std::string &to, DWORD &error)
 
 } // namespace
 
-void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write)
+void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write,
+                 const FlushFile &flush)
 {
     const WriteChunk chunk = write ? write : [](int fd, const char *data, std::size_t size) -> long {
         return _write(fd, data, static_cast<unsigned>(size));
     };
+    const FlushFile toDisk = flush ? flush : [](int fd) { return _commit(fd); };
 
     const std::string folder = folderOf(path);
     const DWORD folderAttributes = GetFileAttributesA(folder.c_str());
@@ -109,7 +111,7 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
     }
 
     int err = writeAll(fd, bytes, chunk);
-    if (err == 0 && _commit(fd) != 0)
+    if (err == 0 && toDisk(fd) != 0)
         err = errno;
     if (_close(fd) != 0 && err == 0)
         err = errno;

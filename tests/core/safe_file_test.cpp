@@ -150,7 +150,57 @@ TEST(ReplaceFile, AnOrdinaryUserNeedsWriteRightsOnTheFileNotTheFolder)
     EXPECT_EQ(modeOf(folder / "locked/EMULATOR.INI"), 0666u);
     ASSERT_EQ(::chmod((folder / "locked").c_str(), 0755), 0);
 }
+
+// The others of the group keep their access when one of them saves.
+TEST(ReplaceFile, AUserSharingTheFilesGroupKeepsItInThatGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can make a user who holds a supplementary group";
+    ScratchFolder folder;
+    const gid_t shared = 4242;
+    const std::string path = folder / "EMULATOR.INI";
+    writeBytes(path, "old\r\n");
+    ASSERT_EQ(::chown(path.c_str(), 0, shared), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+    EXPECT_EQ(asOrdinaryUser([&] { core::replaceFile(path, "new\r\n"); }, shared), Outcome::Done);
+    EXPECT_EQ(readBytes(path), "new\r\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_gid, shared);
+}
 #endif
+
+// While it is written the new file sits beside the target, so that the move
+// never crosses drives; it is flushed before it takes the target's place, and
+// a failed flush leaves the previous file.
+TEST(ReplaceFile, TheNewFileIsWrittenBesideTheTargetAndFlushedBeforeTheMove)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "EMULATOR.INI";
+    for (const int flushed : {0, -1}) {
+        writeBytes(path, "old\r\n");
+        std::vector<std::string> whileWritten;
+        std::string atFlush;
+        const core::WriteChunk write = [&](int fd, const char *data, std::size_t size) -> long {
+            whileWritten = entries(folder.path());
+            return ::write(fd, data, static_cast<unsigned>(size));
+        };
+        const core::FlushFile flush = [&](int) {
+            atFlush = readBytes(path);
+            errno = EIO;
+            return flushed;
+        };
+        if (flushed == 0)
+            core::replaceFile(path, "new\r\n", write, flush);
+        else
+            EXPECT_THROW(core::replaceFile(path, "new\r\n", write, flush), core::WriteError);
+        EXPECT_EQ(whileWritten.size(), 2u) << "no temporary file beside the target";
+        EXPECT_EQ(atFlush, "old\r\n") << "not flushed before the move";
+        EXPECT_EQ(readBytes(path), flushed == 0 ? "new\r\n" : "old\r\n");
+        EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
+    }
+}
 
 TEST(ReplaceFile, ShortAndInterruptedWritesStillWriteEverything)
 {

@@ -95,15 +95,16 @@ const gid_t kNoGroup = 65534;
 enum class Outcome { Done, FileCreateError, OtherCoreError, OtherError, NotAUser };
 
 // Root may write anything, so tests about a user's rights run `action` in a
-// child process that first becomes "nobody" when the tests run as root. A
-// child that hangs is ended after ten seconds, and the test fails.
-inline Outcome asOrdinaryUser(const std::function<void()> &action)
+// child process that first becomes "nobody" when the tests run as root,
+// holding `alsoIn` as its one supplementary group. A child that hangs is
+// ended after ten seconds, and the test fails.
+inline Outcome asOrdinaryUser(const std::function<void()> &action, gid_t alsoIn = kNoGroup)
 {
     const pid_t child = ::fork();
     if (child == 0) {
         ::alarm(10);
         if (::geteuid() == 0
-            && (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0))
+            && (::setgroups(1, &alsoIn) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0))
             ::_exit(static_cast<int>(Outcome::NotAUser));
         Outcome outcome = Outcome::Done;
         try {

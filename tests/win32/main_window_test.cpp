@@ -23,6 +23,27 @@ TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahomaWithinIts
     EXPECT_TRUE(PtInRegion(shape, 20, 0));
     EXPECT_TRUE(PtInRegion(shape, 256, 160));
     DeleteObject(shape);
+    // Each skin is cut out at its four corners and nowhere else.
+    const struct {
+        ui::Form *form;
+        int width, height, cutOut;
+    } skins[] = {{Form1, 512, 322, 288}, {Form3, 517, 480, 444}, {Form4, 517, 480, 444}};
+    for (const auto &skin : skins) {
+        skin.form->show();
+        const HRGN region = CreateRectRgn(0, 0, 0, 0);
+        ASSERT_EQ(GetWindowRgn(handle(*skin.form), region), COMPLEXREGION);
+        std::vector<char> data(GetRegionData(region, 0, nullptr));
+        GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA *>(data.data()));
+        const auto *runs = reinterpret_cast<const RECT *>(data.data() + sizeof(RGNDATAHEADER));
+        int drawn = 0;
+        for (DWORD n = 0; n < reinterpret_cast<const RGNDATAHEADER *>(data.data())->nCount; ++n)
+            drawn += (runs[n].right - runs[n].left) * (runs[n].bottom - runs[n].top);
+        EXPECT_EQ(skin.width * skin.height - drawn, skin.cutOut) << skin.form->layout().name;
+        for (const POINT corner : {POINT{0, 0}, {skin.width - 1, 0}, {0, skin.height - 1},
+                                   {skin.width - 1, skin.height - 1}})
+            EXPECT_FALSE(PtInRegion(region, corner.x, corner.y)) << skin.form->layout().name << corner.x;
+        DeleteObject(region);
+    }
     BYTE opacity = 0;
     DWORD how = 0;
     ASSERT_TRUE(GetLayeredWindowAttributes(handle(*Form1), nullptr, &opacity, &how));
@@ -75,6 +96,16 @@ TEST_F(WindowsRun, TheStripDragsTheWindowAndAControlBelowItDoesNot)
     }
 }
 
+TEST_F(WindowsRun, APressOnTheEmblemReleasedAwayFromItOpensNothing)
+{
+    start();
+    const RECT &emblem = Form1->Image4.impl().bounds;
+    PostMessageA(handle(*Form1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(emblem.left + 4, emblem.top + 4));
+    post(handle(*Form1), WM_LBUTTONUP, 0, MAKELPARAM(emblem.right + 4, emblem.top + 4));
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_TRUE(Form1->isVisible());
+}
+
 // Picker assigns both folders, the CPS3 window opens with its presets, one
 // choice changes, a ROM folder is opened in its folder list, save.
 TEST_F(WindowsRun, ATypicalRunWritesTheFileTheLinuxProgramWritesAndStoresBothFolders)
@@ -83,6 +114,8 @@ TEST_F(WindowsRun, ATypicalRunWritesTheFileTheLinuxProgramWritesAndStoresBothFol
     const std::string newCps3 = scratch / "emulators/cps3", newModel2 = scratch / "emulators/model2";
     for (const std::string &folder : {newCps3, newModel2, newCps3 + "\\games"})
         CreateDirectoryA(folder.c_str(), nullptr);
+    for (int n = 0; n < 40; ++n)  // so that the list scrolls down to "model2"
+        CreateDirectoryA((scratch / "emulators/game" + std::to_string(n)).c_str(), nullptr);
     start();
 
     click(Form1->Image2);
@@ -99,8 +132,16 @@ TEST_F(WindowsRun, ATypicalRunWritesTheFileTheLinuxProgramWritesAndStoresBothFol
     press(Form2->BitBtn2);
     EXPECT_EQ(Form1->Label6.text(), newCps3);
     EXPECT_EQ(Form1->Label7.text(), newModel2);
+    SetWindowPos(handle(*Form2), nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     press(Form2->Button1);
     EXPECT_FALSE(Form2->isVisible());
+    click(Form1->Image2);  // shown again where it was, at the folder it showed
+    RECT frame;
+    GetWindowRect(handle(*Form2), &frame);
+    EXPECT_EQ(frame.left, 30);
+    EXPECT_EQ(frame.top, 40);
+    EXPECT_EQ(Form2->DirectoryListBox1.directory(), newModel2);
+    press(Form2->Button1);
 
     click(Form1->Image4);
     ASSERT_TRUE(Form3->isVisible());

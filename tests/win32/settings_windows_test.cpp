@@ -19,6 +19,12 @@ TEST_F(WindowsRun, ChoosingOrTypingInOneResolutionListSetsTheOther)
     EXPECT_EQ(Form3->ComboBox6.text(), "");
     type(Form3->ComboBox5, "800");
     EXPECT_EQ(Form3->ComboBox6.text(), "600");
+    type(Form3->ComboBox5, "80");  // the start of an entry is none
+    EXPECT_EQ(Form3->ComboBox5.itemIndex(), -1);
+    EXPECT_EQ(Form3->ComboBox6.text(), "");
+    press(Form3->Button2);
+    const std::string written = filetest::readBytes(cps3 + "\\EMULATOR.INI");
+    EXPECT_NE(written.find("\r\nFullScreenWidth=80\r\nFullScreenHeight=\r\n"), std::string::npos);
 }
 
 TEST_F(WindowsRun, EachFilteringModeButtonSetsTheModeAndTheTileMapChoice)

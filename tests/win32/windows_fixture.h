@@ -26,13 +26,18 @@ namespace wintest {
 
 inline const char kKey[] = "Software\\Dravomel";
 
-// Every waiting message, as the event loop hands it on; the quit message a
-// closed run leaves is dropped.
+// Whether the quit message that ends the event loop has come.
+inline bool quitPosted = false;
+
+// Every waiting message, as the event loop hands it on; the quit message is
+// noted, not dispatched.
 inline void pump()
 {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        if (message.message != WM_QUIT)
+        if (message.message == WM_QUIT)
+            quitPosted = true;
+        else
             win32::dispatch(message);
 }
 
@@ -180,6 +185,7 @@ protected:
     void SetUp() override
     {
         RegDeleteTreeA(HKEY_CURRENT_USER, wintest::kKey);
+        wintest::quitPosted = false;
         previousSink = setErrorSink([this](const std::string &message) { errors.push_back(message); });
         GetCurrentDirectoryA(MAX_PATH, previousFolder);
         // The folder lists start at the working folder: the scratch folder.
@@ -216,10 +222,11 @@ protected:
         wintest::pump();
     }
 
-    // Whether the run has ended: every window hidden.
+    // Whether the run has ended: every window hidden, the event loop told to end.
     static bool ended()
     {
-        return !Form1->isVisible() && !Form2->isVisible() && !Form3->isVisible() && !Form4->isVisible();
+        return !Form1->isVisible() && !Form2->isVisible() && !Form3->isVisible() && !Form4->isVisible()
+               && wintest::quitPosted;
     }
 
     filetest::ScratchFolder scratch;
