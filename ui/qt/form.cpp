@@ -1,20 +1,17 @@
 #include "access.h"
 #include "components.h"
-#include "handler_guard.h"
+#include "layer/runtime.h"
 #include "layer_impl.h"
 #include "skinned_window.h"
 #include "text.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QScreen>
 
 namespace {
 
-int liveForms = 0;
-
-// A window's QWidget: closing runs the window's close handler, and ends the
-// program for the main window.
+// A window's QWidget: the window manager's close is the window's own close,
+// which runs its close handler and hides it.
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(ui::Form &form) : form_(form) {}
@@ -22,13 +19,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override
     {
-        if (form_.onClose)
-            runGuarded(form_.onClose);
-        // The program ends even when the close handler failed: the error
-        // has been shown, and refusing to quit would trap the user.
-        event->accept();
-        if (form_.isMainWindow())
-            QCoreApplication::quit();
+        event->ignore();
+        form_.close();
     }
 
 private:
@@ -82,21 +74,22 @@ QString styleSheet(const core::FormLayout &layout)
 
 namespace ui {
 
-Form::Form(const char *layoutName)
-    : layout_(core::formLayout(layoutName)), main_(liveForms++ == 0), impl_(std::make_unique<Impl>())
+Form::Impl *runtime::makeForm(Form &form)
 {
-    QWidget *window = impl_->window = new FormWindow(*this);
-    window->setObjectName(QString::fromStdString(layout_.name));
-    window->setWindowTitle(toText(layout_.caption));
-    window->resize(layout_.clientWidth, layout_.clientHeight);
-    window->setStyleSheet(styleSheet(layout_));
-    for (const core::ControlLayout &control : layout_.controls)
-        impl_->controls[control.name] = makeControl(control, window, layout_.skinned);
+    const core::FormLayout &layout = form.layout();
+    auto *impl = new Form::Impl;
+    QWidget *window = impl->window = new FormWindow(form);
+    window->setObjectName(QString::fromStdString(layout.name));
+    window->setWindowTitle(toText(layout.caption));
+    window->resize(layout.clientWidth, layout.clientHeight);
+    window->setStyleSheet(styleSheet(layout));
+    for (const core::ControlLayout &control : layout.controls)
+        impl->controls[control.name] = makeControl(control, window, layout.skinned);
 
-    if (layout_.skinned) {
-        auto *background = static_cast<TImage *>(impl_->controls.at(layout_.background)->widget);
-        new SkinnedWindow(window, background, layout_.opacity / 255.0, [this](QPoint at) {
-            return onHitTest && onHitTest(at.x(), at.y(), HitTest::Client) == HitTest::Caption;
+    if (layout.skinned) {
+        auto *background = static_cast<TImage *>(impl->controls.at(layout.background)->widget);
+        new SkinnedWindow(window, background, layout.opacity / 255.0, [&form](QPoint at) {
+            return form.onHitTest && form.onHitTest(at.x(), at.y(), HitTest::Client) == HitTest::Caption;
         });  // owned by the window
     } else {
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -106,55 +99,51 @@ Form::Form(const char *layoutName)
     centreOnScreen(window);
 
     QWidget *previous = nullptr;
-    for (const std::string &name : layout_.tabOrder) {
-        QWidget *next = impl_->controls.at(name)->widget;
+    for (const std::string &name : layout.tabOrder) {
+        QWidget *next = impl->controls.at(name)->widget;
         if (previous)
             QWidget::setTabOrder(previous, next);
         else
             next->setFocus();  // taken when the window first becomes active
         previous = next;
     }
+    return impl;
 }
 
-Form::~Form()
+void runtime::destroyForm(Form::Impl *form)
 {
-    delete impl_->window;
-    --liveForms;
+    delete form->window;
+    delete form;
 }
 
-void Form::show()
+void runtime::showForm(Form::Impl &form)
 {
-    impl_->window->show();
+    form.window->show();
 }
 
-void Form::hide()
+void runtime::hideForm(Form::Impl &form)
 {
-    impl_->window->hide();
+    form.window->hide();
 }
 
-bool Form::isVisible() const
+bool runtime::isFormVisible(const Form::Impl &form)
 {
-    return impl_->window->isVisible();
+    return form.window->isVisible();
 }
 
-void Form::close()
+void runtime::setFormCaption(Form::Impl &form, const std::string &text)
 {
-    impl_->window->close();
+    form.window->setWindowTitle(toText(text));
 }
 
-void Form::setCaption(const std::string &text)
+std::string runtime::formCaption(const Form::Impl &form)
 {
-    impl_->window->setWindowTitle(toText(text));
+    return toBytes(form.window->windowTitle());
 }
 
-std::string Form::caption() const
+int runtime::formClientWidth(const Form::Impl &form)
 {
-    return toBytes(impl_->window->windowTitle());
-}
-
-int Form::clientWidth() const
-{
-    return impl_->window->width();
+    return form.window->width();
 }
 
 } // namespace ui
