@@ -15,6 +15,9 @@ TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
     // No inline completion: what the user types is what the list holds.
     setCompleter(nullptr);
     giveEntriesRoomForTheirText(this);
+    // activated() is the user's choice (list, arrow keys, wheel), after the
+    // selection changed; textEdited() the user's typing, never the program's
+    // setEditText(). currentIndexChanged() would also fire for the program.
     connect(this, &QComboBox::activated, this, [this] { emit changed(); });
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::userEdited);
 }

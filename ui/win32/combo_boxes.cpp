@@ -76,6 +76,11 @@ struct ComboBoxImpl : Control::Impl {
             SetWindowTextA(hwnd, "");
     }
 
+    // The box's notifications, in the order the system sends them: a typed
+    // key gives CBN_EDITCHANGE (after the text changed); choosing from the
+    // open list gives CBN_SELCHANGE (before the box shows the entry), then
+    // CBN_CLOSEUP; opening the list may itself select the entry that starts
+    // with the typed text, with no CBN_SELCHANGE, seen only at CBN_CLOSEUP.
     void command(WORD code) override
     {
         if (quiet)
