@@ -154,21 +154,23 @@ for arch in i686 x86_64; do
 
     "$loader" "$dir/tests/core_tests.exe" --gtest_list_tests | list_tests >"$tmp/$arch.txt"
     "$loader" "$dir/tests/win32_ui_tests.exe" --gtest_list_tests | list_tests >"$tmp/$arch-windows.txt"
+    "$loader" "$dir/tests/layer_tests.exe" --gtest_list_tests | list_tests >"$tmp/$arch-layer.txt"
     ctest --test-dir "$dir" --no-tests=error --output-on-failure -j1 \
         --test-output-size-passed 65536 --output-junit junit.xml
 
     # Proof that each test ran: its own output says it passed.
     core=$(wc -l <"$tmp/$arch.txt")
     windows=$(wc -l <"$tmp/$arch-windows.txt")
-    listed=$((core + windows))
+    layer=$(wc -l <"$tmp/$arch-layer.txt")
+    listed=$((core + windows + layer))
     ran=$(grep -c '\[  PASSED  \] 1 test\.' "$dir/junit.xml" || true)
-    if [ "$core" -eq 0 ] || [ "$windows" -eq 0 ] || [ "$ran" -ne "$listed" ]; then
+    if [ "$core" -eq 0 ] || [ "$windows" -eq 0 ] || [ "$layer" -eq 0 ] || [ "$ran" -ne "$listed" ]; then
         echo "$dir: $listed tests listed but $ran ran and passed" >&2
         exit 1
     fi
     check_dpis "$loader" "$dir" "$windows" || exit 1
     shared=$(comm -12 "$tmp/linux.txt" "$tmp/$arch.txt" | wc -l)
-    summary+=("$arch: $ran passed: $core of the core ($shared also on Linux, $((core - shared)) Windows-only), $windows of the windows, and $((windows - 1)) of them again at 144 and at 192 DPI")
+    summary+=("$arch: $ran passed: $core of the core ($shared also on Linux, $((core - shared)) Windows-only), $layer of the layer, $windows of the windows, and $((windows - 1)) of them again at 144 and at 192 DPI")
     counts+=("$ran")
 done
 if [ ${#counts[@]} -eq 2 ] && [ "${counts[0]}" -ne "${counts[1]}" ]; then

@@ -25,7 +25,7 @@ public:
     struct Impl;
 
 private:
-    std::unique_ptr<Impl> impl_;
+    Impl *impl_;
 };
 
 // Runs `work` once, soon after `form` has drawn its first frame, or before

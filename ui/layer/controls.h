@@ -33,15 +33,10 @@ protected:
     ~Control();
 
 private:
-    // Defined by the runtime: the native control the form made for
-    // `control.name()`; from now on its events go to `control`.
-    static Impl *attach(Form &form, Control &control);
-    // Defined by the runtime: `impl` no longer has a member to report to.
-    static void detach(Impl *impl);
-
     Form &form_;
     std::string name_;
-    Impl *impl_;
+    bool enabled_;
+    Impl *impl_ = nullptr;
 };
 
 class Label : public Control {

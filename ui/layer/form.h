@@ -76,7 +76,7 @@ private:
     friend class Control;
     const core::FormLayout &layout_;
     bool main_ = false;
-    std::unique_ptr<Impl> impl_;
+    Impl *impl_;
     std::map<std::string, Control *> members_;  // by control name
 };
 

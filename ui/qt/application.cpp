@@ -1,5 +1,5 @@
 #include "components.h"
-#include "layer/application.h"
+#include "layer/runtime.h"
 #include "layer_impl.h"
 
 #include <QApplication>
@@ -187,29 +187,38 @@ struct ui::Application::Impl {
     QApplication app;
 };
 
-ui::Application::Application(int &argc, char **argv, const std::string &title)
-    : impl_(std::make_unique<Impl>(argc, argv))
+ui::Application::Impl *ui::runtime::startApplication(int &argc, char **argv, const std::string &title)
 {
+    auto *impl = new Application::Impl(argc, argv);
     // No display name: Qt would append it to every window title.
-    impl_->app.setApplicationName(QString::fromStdString(title));
-    impl_->app.setQuitOnLastWindowClosed(false);
+    impl->app.setApplicationName(QString::fromStdString(title));
+    impl->app.setQuitOnLastWindowClosed(false);
 
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addPixmap(QPixmap::fromImage(readPicture(QStringLiteral(":/art/icon_%1.png").arg(size))));
-    impl_->app.setWindowIcon(icon);
+    impl->app.setWindowIcon(icon);
 
     installTahomaStandIns();
+    return impl;
 }
 
-ui::Application::~Application() = default;
-
-int ui::Application::run()
+void ui::runtime::stopApplication(Application::Impl *application)
 {
-    return impl_->app.exec();
+    delete application;
 }
 
-void ui::afterFirstFrame(Form &form, std::function<void()> work)
+int ui::runtime::runEventLoop()
+{
+    return QApplication::exec();
+}
+
+void ui::runtime::endEventLoop()
+{
+    QCoreApplication::quit();
+}
+
+void ui::runtime::afterFirstFrame(Form &form, std::function<void()> work)
 {
     new FirstFrameWatcher(form.impl().window, std::move(work));
 }

@@ -1,5 +1,7 @@
 #include "components.h"
 
+#include "layer/label.h"
+
 #include <QBitmap>
 #include <QEvent>
 #include <QFontMetrics>
@@ -70,9 +72,9 @@ void TLabel::watchParent()
         new LabelTextWatcher(parentWidget());
 }
 
-void TLabel::setAutoSize(bool on)
+void TLabel::setLayout(const core::ControlLayout &layout)
 {
-    autoSize_ = on;
+    layout_ = &layout;
     fittedFont_.reset();
     fitText();
 }
@@ -90,7 +92,7 @@ void TLabel::fitText()
     // Until it is polished (as its window shows, or as the event loop starts)
     // a label lacks the font its style sheet gives it, and fitting it would
     // only load fonts that are never drawn.
-    if (!autoSize_ || !testAttribute(Qt::WA_WState_Polished))
+    if (!layout_ || !layout_->autoSize || !testAttribute(Qt::WA_WState_Polished))
         return;
     // While a window is built its labels hear of many style and font
     // changes; only a new text, font or frame changes the fit.
@@ -115,12 +117,14 @@ void TLabel::fitText()
     QPoint topLeft = textTopLeft - QPoint(overhang.left(), overhang.top());
     if (parentWidget())
         topLeft = QPoint(std::max(0, topLeft.x()), std::max(0, topLeft.y()));
-    setGeometry(QRect(topLeft, sizeHint()));
+    const QSize wanted = sizeHint();
+    const ui::LabelFit fit = ui::fitLabel(*layout_, wanted.width(), wanted.height());
+    setGeometry(QRect(topLeft, QSize(fit.width, fit.height)));
 }
 
 bool TLabel::isShortened() const
 {
-    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+    return ui::isShortened(fontMetrics().horizontalAdvance(text()), contentsRect().width());
 }
 
 void TLabel::paintEvent(QPaintEvent *event)

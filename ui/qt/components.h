@@ -3,6 +3,8 @@
 // labels that size to their text, shorten a text too long for them and report
 // clicks, and picture areas that catch clicks whether or not they draw a
 // picture.
+#include "layout.h"
+
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -44,7 +46,8 @@ class TLabel : public QLabel {
 public:
     explicit TLabel(QWidget *parent = nullptr);
 
-    void setAutoSize(bool on);
+    // Sized and shortened as `layout` says, which outlives the label.
+    void setLayout(const core::ControlLayout &layout);
 
 signals:
     void clicked();
@@ -64,7 +67,7 @@ private:
     void followText();
     void fitText();
 
-    bool autoSize_ = false;
+    const core::ControlLayout *layout_ = nullptr;
     QString fittedText_;
     std::optional<QFont> fittedFont_;  // none until the label is first fitted
     int fittedFrame_ = 0;

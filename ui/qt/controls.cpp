@@ -5,8 +5,8 @@
 #include "drive_combo.h"
 #include "drop_down.h"
 #include "folder_list.h"
-#include "handler_guard.h"
 #include "keyboard.h"
+#include "layer/runtime.h"
 #include "layer_impl.h"
 #include "text.h"
 
@@ -21,13 +21,7 @@ namespace {
 template <typename Member>
 auto firing(const ui::Control::Impl *impl, std::function<void()> Member::*event)
 {
-    return [impl, event] {
-        if (!impl->member)
-            return;
-        const std::function<void()> &handler = static_cast<Member *>(impl->member)->*event;
-        if (handler)
-            runGuarded(handler);
-    };
+    return [impl, event] { ui::fire(impl->member, event); };
 }
 
 QString picturePath(const std::string &picture)
@@ -50,7 +44,7 @@ QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui
     case ControlKind::Label: {
         auto *label = new TLabel(window);
         label->setText(toText(layout.text));
-        label->setAutoSize(layout.autoSize);
+        label->setLayout(layout);
         if (layout.centred)
             label->setAlignment(Qt::AlignCenter);
         QObject::connect(label, &TLabel::clicked, label, firing(impl, &ui::Label::onClick));
@@ -112,9 +106,7 @@ std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout
     const core::Rect &r = layout.bounds;
     if (layout.autoSize)
         w->move(r.left, r.top);
-    if (layout.maxWidth > 0)
-        w->setMaximumWidth(layout.maxWidth);
-    else
+    if (!layout.autoSize)
         w->setGeometry(r.left, r.top, r.width, r.height);
     w->setEnabled(layout.enabled);
     if (layout.handCursor)
@@ -124,97 +116,97 @@ std::unique_ptr<ui::Control::Impl> makeControl(const core::ControlLayout &layout
 
 namespace ui {
 
-Control::Impl *Control::attach(Form &form, Control &control)
+Control::Impl *runtime::findControl(Form &form, const std::string &name)
 {
-    Impl *impl = form.impl().controls.at(control.name()).get();
-    impl->member = &control;
-    return impl;
+    return form.impl().controls.at(name).get();
 }
 
-void Control::detach(Impl *impl)
+void runtime::bindControl(Control::Impl &control, Control *member)
 {
-    impl->member = nullptr;
+    control.member = member;
 }
 
-void Control::setEnabled(bool on)
+void runtime::setControlEnabled(Control::Impl &control, bool on)
 {
-    impl_->widget->setEnabled(on);
+    control.widget->setEnabled(on);
 }
 
-bool Control::isEnabled() const
+void runtime::setLabelText(Control::Impl &label, const std::string &text)
 {
-    return impl_->widget->isEnabled();
+    static_cast<TLabel *>(label.widget)->setText(toText(text));
+    // Drop-downs and lists are read by the labels beside them.
+    if (label.member)
+        renameForReaders(label.member->form());
 }
 
-void Label::setText(const std::string &text)
+std::string runtime::labelText(const Control::Impl &label)
 {
-    widgetOf<TLabel>(*this)->setText(toText(text));
-    renameForReaders(form());
+    return toBytes(static_cast<TLabel *>(label.widget)->text());
 }
 
-std::string Label::text() const
+void runtime::setButtonText(Control::Impl &button, const std::string &text)
 {
-    return toBytes(widgetOf<TLabel>(*this)->text());
+    static_cast<QAbstractButton *>(button.widget)->setText(toText(text));
 }
 
-void Button::setText(const std::string &text)
+std::string runtime::buttonText(const Control::Impl &button)
 {
-    widgetOf<QAbstractButton>(*this)->setText(toText(text));
+    return toBytes(static_cast<QAbstractButton *>(button.widget)->text());
 }
 
-std::string Button::text() const
+int runtime::comboEntryCount(const Control::Impl &combo)
 {
-    return toBytes(widgetOf<QAbstractButton>(*this)->text());
+    return static_cast<TComboBox *>(combo.widget)->count();
 }
 
-void ComboBox::setItem(int n, const std::string &text)
+void runtime::setComboEntry(Control::Impl &combo, int n, const std::string &text)
 {
-    widgetOf<TComboBox>(*this)->setItem(n, toText(text));
+    static_cast<TComboBox *>(combo.widget)->setItem(n, toText(text));
 }
 
-int ComboBox::itemIndex() const
+int runtime::comboSelection(const Control::Impl &combo)
 {
-    return widgetOf<TComboBox>(*this)->itemIndex();
+    return static_cast<TComboBox *>(combo.widget)->itemIndex();
 }
 
-void ComboBox::setItemIndex(int n)
+void runtime::setComboSelection(Control::Impl &combo, int n)
 {
-    widgetOf<TComboBox>(*this)->setItemIndex(n);
+    static_cast<TComboBox *>(combo.widget)->setItemIndex(n);
 }
 
-std::string ComboBox::text() const
+std::string runtime::comboText(const Control::Impl &combo)
 {
-    return toBytes(widgetOf<TComboBox>(*this)->currentText());
+    return toBytes(static_cast<TComboBox *>(combo.widget)->currentText());
 }
 
-std::string DirectoryListBox::directory() const
+std::string runtime::folderListDirectory(const Control::Impl &list)
 {
-    return widgetOf<TDirectoryListBox>(*this)->directory();
+    return static_cast<TDirectoryListBox *>(list.widget)->directory();
 }
 
-void DirectoryListBox::setDirectory(const std::string &folder)
+void runtime::setFolderListDirectory(Control::Impl &list, const std::string &folder)
 {
-    widgetOf<TDirectoryListBox>(*this)->setDirectory(folder);
+    static_cast<TDirectoryListBox *>(list.widget)->setDirectory(folder);
 }
 
-void DirectoryListBox::setDrive(const std::string &driveRoot)
+void runtime::setFolderListDrive(Control::Impl &list, const std::string &driveRoot)
 {
-    widgetOf<TDirectoryListBox>(*this)->setDrive(driveRoot);
+    static_cast<TDirectoryListBox *>(list.widget)->setDrive(driveRoot);
 }
 
-std::string DriveComboBox::drive() const
+std::string runtime::selectedDrive(const Control::Impl &drives)
 {
-    return widgetOf<TDriveComboBox>(*this)->drive();
+    return static_cast<TDriveComboBox *>(drives.widget)->drive();
 }
 
-void DriveComboBox::setDrive(const std::string &driveRoot)
+void runtime::setSelectedDrive(Control::Impl &drives, const std::string &driveRoot)
 {
-    widgetOf<TDriveComboBox>(*this)->setDrive(driveRoot);
+    static_cast<TDriveComboBox *>(drives.widget)->setDrive(driveRoot);
 }
 
-void DriveComboBox::setDrives(const std::vector<std::string> &drives)
+void runtime::setDriveList(Control::Impl &drives, const std::vector<std::string> &list)
 {
-    widgetOf<TDriveComboBox>(*this)->setDrives(drives);
+    static_cast<TDriveComboBox *>(drives.widget)->setDrives(list);
 }
 
 } // namespace ui

@@ -1,6 +1,8 @@
 #pragma once
 // The drive drop-down: the mounted volumes a person browses, each by its
 // root path; starts at the drive of the working folder.
+#include "layer/drive_combo_box.h"
+
 #include <QComboBox>
 
 #include <string>
@@ -26,6 +28,8 @@ signals:
     void changed();
 
 private:
-    std::vector<std::string> drives_;
-    int chosen_ = -1;
+    // Lists the choice's drives, its chosen one shown.
+    void showChoice();
+
+    ui::DriveChoice choice_;
 };

@@ -1,6 +1,8 @@
 #include "drop_down.h"
 
 #include "errors.h"
+#include "layer/combo_box.h"
+#include "text.h"
 #include "list_entries.h"
 
 #include <QLineEdit>
@@ -13,13 +15,16 @@ TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
     // No inline completion: what the user types is what the list holds.
     setCompleter(nullptr);
     giveEntriesRoomForTheirText(this);
+    // activated() is the user's choice (list, arrow keys, wheel), after the
+    // selection changed; textEdited() the user's typing, never the program's
+    // setEditText(). currentIndexChanged() would also fire for the program.
     connect(this, &QComboBox::activated, this, [this] { emit changed(); });
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::userEdited);
 }
 
 void TComboBox::setItem(int n, const QString &text)
 {
-    if (n < 0 || n >= count())
+    if (ui::combo::validEntry(n, count()) < 0)
         throw core::ListIndexError(n);
     setItemText(n, text);
 }
@@ -27,7 +32,7 @@ void TComboBox::setItem(int n, const QString &text)
 void TComboBox::setItemIndex(int n)
 {
     const QSignalBlocker quiet(this);
-    setCurrentIndex(n);
+    setCurrentIndex(ui::combo::validEntry(n, count()));
     if (currentIndex() < 0)
         setEditText(QString());
 }
@@ -36,7 +41,7 @@ void TComboBox::userEdited(const QString &text)
 {
     // A plain QComboBox keeps its old entry selected while the user types;
     // here the selection follows the text.
-    const int match = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int match = ui::combo::entryOfText(toBytes(text), count(), [this](int n) { return toBytes(itemText(n)); });
     if (match != currentIndex()) {
         const int cursor = lineEdit()->cursorPosition();
         {

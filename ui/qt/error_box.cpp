@@ -1,10 +1,10 @@
-#include "layer/application.h"
+#include "layer/runtime.h"
 #include "text.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-void ui::showErrorBox(const std::string &message)
+void ui::runtime::showErrorBox(const std::string &message)
 {
     QMessageBox::critical(nullptr, QApplication::applicationName(), toText(message));
 }

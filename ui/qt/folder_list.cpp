@@ -1,6 +1,6 @@
 #include "folder_list.h"
 
-#include "folder_tree.h"
+#include "layer/folder_list.h"
 #include "text.h"
 
 #include <QAbstractListModel>
@@ -24,13 +24,13 @@ public:
     {
         QStyleOptionViewItem shifted(option);
         shifted.rect.setLeft(option.rect.left()
-                             + index.data(kLevelRole).toInt() * TDirectoryListBox::kIndent);
+                             + index.data(kLevelRole).toInt() * ui::folder_list::kIndent);
         QStyledItemDelegate::paint(painter, shifted, index);
     }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), TDirectoryListBox::kRowHeight};
+        return {QStyledItemDelegate::sizeHint(option, index).width(), ui::folder_list::kRowHeight};
     }
 };
 
@@ -89,7 +89,7 @@ TDirectoryListBox::TDirectoryListBox(QWidget *parent)
     setModel(model_);
     setItemDelegate(new IndentDelegate(this));
     setUniformItemSizes(true);
-    setIconSize(QSize(kRowHeight, kRowHeight));
+    setIconSize(QSize(ui::folder_list::kRowHeight, ui::folder_list::kRowHeight));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -113,10 +113,12 @@ void TDirectoryListBox::setDrive(const std::string &driveRoot)
     showCurrent();
 }
 
-void TDirectoryListBox::open(int row)
+void TDirectoryListBox::open(int row, const std::function<void()> &reportPress)
 {
-    model_->change([&](core::FolderTree &tree) { tree.open(row); });
-    showCurrent();
+    ui::folder_list::userOpens(model_->tree(), row, [this](int opened) {
+        model_->change([&](core::FolderTree &tree) { tree.open(opened); });
+        showCurrent();
+    }, reportPress);
 }
 
 void TDirectoryListBox::showCurrent()
@@ -142,14 +144,13 @@ void TDirectoryListBox::mouseDoubleClickEvent(QMouseEvent *event)
         mousePressEvent(event);  // only a second press
         return;
     }
-    open(index.row());
-    emit mouseDown();
+    open(index.row(), [this] { emit mouseDown(); });
 }
 
 void TDirectoryListBox::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
-        open(currentIndex().row());
+        open(currentIndex().row(), nullptr);
         return;
     }
     QListView::keyPressEvent(event);

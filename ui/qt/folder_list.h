@@ -4,6 +4,7 @@
 // A single click only highlights; a double click or Enter opens.
 #include <QListView>
 
+#include <functional>
 #include <string>
 
 class FolderModel;
@@ -20,9 +21,6 @@ public:
     // To the folder last current on that drive, or its root.
     void setDrive(const std::string &driveRoot);
 
-    static constexpr int kRowHeight = 16;
-    static constexpr int kIndent = 10;
-
 signals:
     // Any mouse button pressed in the list; for a double click, after its open.
     void mouseDown();
@@ -33,7 +31,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void open(int row);
+    // The user opened `row`; `reportPress` follows the open.
+    void open(int row, const std::function<void()> &reportPress);
     // Highlights the current folder, in view.
     void showCurrent();
 

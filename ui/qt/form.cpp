@@ -2,22 +2,19 @@
 #include "accessible.h"
 #include "keyboard.h"
 #include "components.h"
-#include "handler_guard.h"
+#include "layer/runtime.h"
 #include "layer_impl.h"
 #include "screen_scale.h"
 #include "skinned_window.h"
 #include "text.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QScreen>
 
 namespace {
 
-int liveForms = 0;
-
-// A window's QWidget: closing runs the window's close handler, and ends the
-// program for the main window.
+// A window's QWidget: the window manager's close is the window's own close,
+// which runs its close handler and hides it.
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(ui::Form &form) : form_(form) {}
@@ -25,13 +22,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override
     {
-        if (form_.onClose)
-            runGuarded(form_.onClose);
-        // The program ends even when the close handler failed: the error
-        // has been shown, and refusing to quit would trap the user.
-        event->accept();
-        if (form_.isMainWindow())
-            QCoreApplication::quit();
+        event->ignore();
+        form_.close();
     }
 
 private:
@@ -85,90 +77,87 @@ QString styleSheet(const core::FormLayout &layout)
 
 namespace ui {
 
-Form::Form(const char *layoutName)
-    : layout_(core::formLayout(layoutName)), main_(liveForms++ == 0), impl_(std::make_unique<Impl>())
+Form::Impl *runtime::makeForm(Form &form)
 {
-    QWidget *window = impl_->window = new FormWindow(*this);
-    window->setObjectName(QString::fromStdString(layout_.name));
-    exposeToReaders(window, *this);  // before any widget is asked how it reads
-    window->setWindowTitle(toText(layout_.caption));
-    window->resize(layout_.clientWidth, layout_.clientHeight);
-    window->setStyleSheet(styleSheet(layout_));
+    const core::FormLayout &layout = form.layout();
+    auto *impl = new Form::Impl;
+    QWidget *window = impl->window = new FormWindow(form);
+    window->setObjectName(QString::fromStdString(layout.name));
+    exposeToReaders(window, form);  // before any widget is asked how it reads
+    window->setWindowTitle(toText(layout.caption));
+    window->resize(layout.clientWidth, layout.clientHeight);
+    window->setStyleSheet(styleSheet(layout));
     // The window's kind and look come before its controls: each change made
     // later would restyle every control.
     SkinnedWindow *skin = nullptr;
-    if (layout_.skinned) {
-        skin = new SkinnedWindow(window, layout_.opacity / 255.0, [this](QPoint at) {
-            return onHitTest && onHitTest(at.x(), at.y(), HitTest::Client) == HitTest::Caption;
+    if (layout.skinned) {
+        skin = new SkinnedWindow(window, layout.opacity / 255.0, [&form](QPoint at) {
+            return form.onHitTest && form.onHitTest(at.x(), at.y(), HitTest::Client) == HitTest::Caption;
         });  // owned by the window
     } else {
         window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     }
-    for (const core::ControlLayout &control : layout_.controls)
-        impl_->controls[control.name] = makeControl(control, window);
+    for (const core::ControlLayout &control : layout.controls)
+        impl->controls[control.name] = makeControl(control, window);
     if (skin)
-        skin->setBackground(static_cast<TImage *>(impl_->controls.at(layout_.background)->widget));
+        skin->setBackground(static_cast<TImage *>(impl->controls.at(layout.background)->widget));
     else
         window->setFixedSize(window->size());
     centreOnScreen(window);
 
     QWidget *previous = nullptr;
-    for (const std::string &name : layout_.tabOrder) {
-        QWidget *next = impl_->controls.at(name)->widget;
+    for (const std::string &name : layout.tabOrder) {
+        QWidget *next = impl->controls.at(name)->widget;
         if (previous)
             QWidget::setTabOrder(previous, next);
         previous = next;
     }
+    return impl;
 }
 
-Form::~Form()
+void runtime::destroyForm(Form::Impl *form)
 {
-    delete impl_->window;
-    --liveForms;
+    delete form->window;
+    delete form;
 }
 
-void Form::show()
+void runtime::showForm(Form &form)
 {
-    if (impl_->window->isVisible())
+    if (form.impl().window->isVisible())
         return;
-    renameForReaders(*this);
+    renameForReaders(form);
     // Taken as the window becomes active.
-    focusFirstStop(*this);
-    impl_->window->show();
+    focusFirstStop(form);
+    form.impl().window->show();
 }
 
-void Form::hide()
+void runtime::hideForm(Form::Impl &form)
 {
-    impl_->window->hide();
+    form.window->hide();
 }
 
-bool Form::isVisible() const
+bool runtime::isFormVisible(const Form::Impl &form)
 {
-    return impl_->window->isVisible();
+    return form.window->isVisible();
 }
 
-void Form::close()
+void runtime::setFormCaption(Form::Impl &form, const std::string &text)
 {
-    impl_->window->close();
+    form.window->setWindowTitle(toText(text));
 }
 
-void Form::setCaption(const std::string &text)
+std::string runtime::formCaption(const Form::Impl &form)
 {
-    impl_->window->setWindowTitle(toText(text));
+    return toBytes(form.window->windowTitle());
 }
 
-std::string Form::caption() const
+int runtime::formClientWidth(const Form::Impl &form)
 {
-    return toBytes(impl_->window->windowTitle());
+    return form.window->width();
 }
 
-int Form::clientWidth() const
-{
-    return impl_->window->width();
-}
-
-int Form::dpi() const
+int runtime::formDpi(const Form::Impl &)
 {
     return core::kBaseDpi;  // Qt's logical pixels
 }

@@ -1,8 +1,6 @@
 // The Win32 runtime as a whole: the art decoded from the start, the hidden
 // application window that owns every window (so the program has one task-bar
 // button, under its title), the event loop and the error box.
-#include "layer/application.h"
-#include "layer/form.h"
 #include "art.h"
 #include "win32_impl.h"
 
@@ -100,7 +98,7 @@ namespace ui {
 struct Application::Impl {
 };
 
-Application::Application(int &, char **, const std::string &title) : impl_(std::make_unique<Impl>())
+Application::Impl *runtime::startApplication(int &, char **, const std::string &title)
 {
     win32::title() = title;
     WNDCLASSEXA windowClass{};
@@ -116,15 +114,17 @@ Application::Application(int &, char **, const std::string &title) : impl_(std::
                                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
                                            0, nullptr, nullptr, win32::instance(), nullptr);
     ShowWindow(win32::ownerWindow(), SW_SHOWNOACTIVATE);
+    return new Application::Impl;
 }
 
-Application::~Application()
+void runtime::stopApplication(Application::Impl *application)
 {
+    delete application;
     DestroyWindow(win32::ownerWindow());
     win32::ownerWindow() = nullptr;
 }
 
-int Application::run()
+int runtime::runEventLoop()
 {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0)
@@ -132,7 +132,12 @@ int Application::run()
     return static_cast<int>(message.wParam);
 }
 
-void showErrorBox(const std::string &message)
+void runtime::endEventLoop()
+{
+    PostQuitMessage(0);
+}
+
+void runtime::showErrorBox(const std::string &message)
 {
     // Modal to the window in front; at start-up, before any is shown, to
     // every window of the program.

@@ -19,8 +19,8 @@ struct ButtonImpl : Control::Impl {
     {
         // A disabled button ignores the user; some systems still report a
         // click sent to it.
-        if (code == BN_CLICKED && enabled && member)
-            fire(static_cast<Button *>(member)->onClick);
+        if (code == BN_CLICKED && enabled)
+            fire(member, &Button::onClick);
     }
 
     // The picture, then the text below it, centred together.
@@ -60,14 +60,14 @@ std::unique_ptr<Control::Impl> makeButton(Form::Impl &form, const core::ControlL
     return std::make_unique<ButtonImpl>(form, layout);
 }
 
-void Button::setText(const std::string &text)
+void runtime::setButtonText(Control::Impl &button, const std::string &text)
 {
-    SetWindowTextA(impl().hwnd, text.c_str());
+    SetWindowTextA(button.hwnd, text.c_str());
 }
 
-std::string Button::text() const
+std::string runtime::buttonText(const Control::Impl &button)
 {
-    return win32::windowText(impl().hwnd);
+    return win32::windowText(button.hwnd);
 }
 
 } // namespace ui

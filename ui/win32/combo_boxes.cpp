@@ -1,8 +1,8 @@
 // The editable drop-down and the drive drop-down.
 #include "folders.h"
+#include "layer/combo_box.h"
+#include "layer/drive_combo_box.h"
 #include "win32_impl.h"
-
-#include <algorithm>
 
 namespace ui {
 
@@ -66,8 +66,6 @@ struct ComboBoxImpl : Control::Impl {
 
     void setItem(int n, const std::string &text)
     {
-        if (n < 0 || n >= count())
-            throw core::ListIndexError(n);
         const Quiet hush(*this);
         const int before = selected(hwnd);
         SendMessageA(hwnd, CB_DELETESTRING, static_cast<WPARAM>(n), 0);
@@ -80,13 +78,16 @@ struct ComboBoxImpl : Control::Impl {
     void setItemIndex(int n)
     {
         const Quiet hush(*this);
-        if (n < 0 || n >= count())
-            n = -1;
         SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(n), 0);
         if (n < 0)
             SetWindowTextA(hwnd, "");
     }
 
+    // The box's notifications, in the order the system sends them: a typed
+    // key gives CBN_EDITCHANGE (after the text changed); choosing from the
+    // open list gives CBN_SELCHANGE (before the box shows the entry), then
+    // CBN_CLOSEUP; opening the list may itself select the entry that starts
+    // with the typed text, with no CBN_SELCHANGE, seen only at CBN_CLOSEUP.
     void command(WORD code) override
     {
         if (quiet)
@@ -105,8 +106,7 @@ struct ComboBoxImpl : Control::Impl {
             return;
         }
         noteState();
-        if (member)
-            fire(static_cast<ComboBox *>(member)->onChange);
+        fire(member, &ComboBox::onChange);
     }
 
     void noteState()
@@ -120,10 +120,7 @@ struct ComboBoxImpl : Control::Impl {
     void followText()
     {
         const std::string typed = win32::windowText(hwnd);
-        int match = -1;
-        for (int n = 0; n < count() && match < 0; ++n)
-            if (entryText(hwnd, n) == typed)
-                match = n;
+        const int match = combo::entryOfText(typed, count(), [this](int n) { return entryText(hwnd, n); });
         if (match == selected(hwnd))
             return;
         const Quiet hush(*this);
@@ -153,15 +150,16 @@ struct ComboBoxImpl : Control::Impl {
 };
 
 struct DriveComboBoxImpl : Control::Impl {
-    using Impl::Impl;
+    DriveComboBoxImpl(Form::Impl &owner, const core::ControlLayout &controlLayout)
+        : Impl(owner, controlLayout), choice(core::listDrives())
+    {
+    }
 
     void create(int id) override
     {
         hwnd = makeChild(form, layout, id, "COMBOBOX", WS_VSCROLL | CBS_DROPDOWNLIST, 0, droppedHeight());
         fitHeight(hwnd, layout.bounds.height);
-        const std::vector<std::string> listed = core::listDrives();
-        setDrives(listed);
-        setDrive(core::driveOf(core::workingFolder(), listed));
+        showChoice();
     }
 
     int droppedHeight() const override { return form.scale.length(kListHeight); }
@@ -171,46 +169,22 @@ struct DriveComboBoxImpl : Control::Impl {
         fitHeight(hwnd, layout.bounds.height);
     }
 
-    std::string drive() const
+    // Lists the choice's drives, its chosen one shown.
+    void showChoice()
     {
-        return chosen >= 0 ? drives[static_cast<std::size_t>(chosen)] : core::driveOf(core::workingFolder(), {});
-    }
-
-    void setDrive(const std::string &root)
-    {
-        // "c:\" is "C:\".
-        const auto found = std::find_if(drives.begin(), drives.end(), [&](const std::string &drive) {
-            return lstrcmpiA(drive.c_str(), root.c_str()) == 0;
-        });
-        if (found == drives.end())
-            return;
-        chosen = static_cast<int>(found - drives.begin());
-        SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
-    }
-
-    void setDrives(const std::vector<std::string> &list)
-    {
-        const std::string before = drive();
-        drives = list;
-        chosen = -1;
         SendMessageA(hwnd, CB_RESETCONTENT, 0, 0);
-        for (const std::string &drive : drives)
+        for (const std::string &drive : choice.drives())
             SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.c_str()));
-        setDrive(before);
+        SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(choice.chosen()), 0);
     }
 
     void command(WORD code) override
     {
-        const int now = selected(hwnd);
-        if (code != CBN_SELCHANGE || now == chosen || now < 0)
-            return;
-        chosen = now;
-        if (member)
-            fire(static_cast<DriveComboBox *>(member)->onChange);
+        if (code == CBN_SELCHANGE && choice.userPicked(selected(hwnd)))
+            fire(member, &DriveComboBox::onChange);
     }
 
-    std::vector<std::string> drives;
-    int chosen = -1;
+    DriveChoice choice;
 };
 
 } // namespace
@@ -225,39 +199,48 @@ std::unique_ptr<Control::Impl> makeDriveComboBox(Form::Impl &form, const core::C
     return std::make_unique<DriveComboBoxImpl>(form, layout);
 }
 
-void ComboBox::setItem(int n, const std::string &text)
+int runtime::comboEntryCount(const Control::Impl &combo)
 {
-    static_cast<ComboBoxImpl &>(impl()).setItem(n, text);
+    return static_cast<const ComboBoxImpl &>(combo).count();
 }
 
-int ComboBox::itemIndex() const
+void runtime::setComboEntry(Control::Impl &combo, int n, const std::string &text)
 {
-    return selected(impl().hwnd);
+    static_cast<ComboBoxImpl &>(combo).setItem(n, text);
 }
 
-void ComboBox::setItemIndex(int n)
+int runtime::comboSelection(const Control::Impl &combo)
 {
-    static_cast<ComboBoxImpl &>(impl()).setItemIndex(n);
+    return selected(combo.hwnd);
 }
 
-std::string ComboBox::text() const
+void runtime::setComboSelection(Control::Impl &combo, int n)
 {
-    return win32::windowText(impl().hwnd);
+    static_cast<ComboBoxImpl &>(combo).setItemIndex(n);
 }
 
-std::string DriveComboBox::drive() const
+std::string runtime::comboText(const Control::Impl &combo)
 {
-    return static_cast<DriveComboBoxImpl &>(impl()).drive();
+    return win32::windowText(combo.hwnd);
 }
 
-void DriveComboBox::setDrive(const std::string &driveRoot)
+std::string runtime::selectedDrive(const Control::Impl &drives)
 {
-    static_cast<DriveComboBoxImpl &>(impl()).setDrive(driveRoot);
+    return static_cast<const DriveComboBoxImpl &>(drives).choice.drive();
 }
 
-void DriveComboBox::setDrives(const std::vector<std::string> &drives)
+void runtime::setSelectedDrive(Control::Impl &drives, const std::string &driveRoot)
 {
-    static_cast<DriveComboBoxImpl &>(impl()).setDrives(drives);
+    auto &list = static_cast<DriveComboBoxImpl &>(drives);
+    if (list.choice.choose(driveRoot))
+        SendMessageA(list.hwnd, CB_SETCURSEL, static_cast<WPARAM>(list.choice.chosen()), 0);
+}
+
+void runtime::setDriveList(Control::Impl &drives, const std::vector<std::string> &list)
+{
+    auto &combo = static_cast<DriveComboBoxImpl &>(drives);
+    combo.choice.setDrives(list);
+    combo.showChoice();
 }
 
 } // namespace ui

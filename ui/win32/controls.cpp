@@ -1,7 +1,8 @@
 // What every control of the Win32 runtime shares, and the graphic controls:
 // labels, picture areas and bevels, drawn by their window over its art.
 #include "art.h"
-#include "handler_guard.h"
+#include "layer/label.h"
+#include "layer/runtime.h"
 #include "win32_impl.h"
 
 #include <algorithm>
@@ -39,32 +40,19 @@ void Control::Impl::invalidate() const
     InvalidateRect(form.hwnd, &bounds, FALSE);
 }
 
-void Control::Impl::fire(const std::function<void()> &event)
+Control::Impl *runtime::findControl(Form &form, const std::string &name)
 {
-    if (event)
-        runGuarded(event);
+    return form.impl().controlNamed(name);
 }
 
-Control::Impl *Control::attach(Form &form, Control &control)
+void runtime::bindControl(Control::Impl &control, Control *member)
 {
-    Impl *impl = form.impl().controlNamed(control.name());
-    impl->member = &control;
-    return impl;
+    control.member = member;
 }
 
-void Control::detach(Impl *impl)
+void runtime::setControlEnabled(Control::Impl &control, bool on)
 {
-    impl->member = nullptr;
-}
-
-void Control::setEnabled(bool on)
-{
-    impl_->setEnabled(on);
-}
-
-bool Control::isEnabled() const
-{
-    return impl_->enabled;
+    control.setEnabled(on);
 }
 
 namespace {
@@ -99,15 +87,13 @@ struct LabelImpl : Control::Impl {
         return {size.right, std::max<LONG>(size.bottom, metrics.tmHeight)};
     }
 
-    // A self-sizing label takes the size of its text, up to its widest.
     void fit()
     {
         const SIZE size = textSize();
-        if (layout.autoSize) {
-            bounds.right = bounds.left + (layout.maxWidth > 0 ? std::min<LONG>(size.cx, layout.maxWidth) : size.cx);
-            bounds.bottom = bounds.top + size.cy;
-        }
-        shortened = size.cx > bounds.right - bounds.left;
+        const LabelFit fit = fitLabel(layout, size.cx, size.cy);
+        bounds.right = bounds.left + fit.width;
+        bounds.bottom = bounds.top + fit.height;
+        shortened = fit.shortened;
     }
 
     void setText(const std::string &newText)
@@ -144,11 +130,7 @@ struct LabelImpl : Control::Impl {
     }
 
     bool takesMouse() const override { return true; }
-    void click() override
-    {
-        if (member)
-            fire(static_cast<Label *>(member)->onClick);
-    }
+    void click() override { fire(member, &Label::onClick); }
 
     std::string text;
     bool shortened = false;
@@ -171,11 +153,7 @@ struct ImageImpl : Control::Impl {
     }
 
     bool takesMouse() const override { return true; }
-    void click() override
-    {
-        if (member)
-            fire(static_cast<Image *>(member)->onClick);
-    }
+    void click() override { fire(member, &Image::onClick); }
 };
 
 // Covers a rectangle with a colour at an opacity of 255, so that what lies
@@ -223,14 +201,14 @@ struct BevelImpl : Control::Impl {
 
 } // namespace
 
-void Label::setText(const std::string &text)
+void runtime::setLabelText(Control::Impl &label, const std::string &text)
 {
-    static_cast<LabelImpl &>(impl()).setText(text);
+    static_cast<LabelImpl &>(label).setText(text);
 }
 
-std::string Label::text() const
+std::string runtime::labelText(const Control::Impl &label)
 {
-    return static_cast<LabelImpl &>(impl()).text;
+    return static_cast<const LabelImpl &>(label).text;
 }
 
 std::unique_ptr<Control::Impl> makeControl(Form::Impl &form, const core::ControlLayout &layout)

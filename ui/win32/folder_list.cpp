@@ -1,7 +1,7 @@
 // The folder tree list: an owner-drawn list box of 16-pixel rows, its rows
 // made on demand from the shared folder tree, so that a folder of a hundred
 // thousand subfolders costs one name each.
-#include "folder_tree.h"
+#include "layer/folder_list.h"
 #include "win32_impl.h"
 
 #include <map>
@@ -12,8 +12,8 @@ namespace ui {
 namespace {
 
 // At 96 DPI; they grow with the window.
-constexpr int kRowHeight = 16;
-constexpr int kIndent = 10;  // per level
+using folder_list::kIndent;
+using folder_list::kRowHeight;
 
 // The system's own folder pictures, from the shell's resources (closed 4,
 // open 5, on every Windows and on Wine), at a row's height.
@@ -59,17 +59,16 @@ struct DirectoryListBoxImpl : Control::Impl {
         InvalidateRect(hwnd, nullptr, TRUE);
     }
 
-    void open(int row)
+    // The user opened `row`: a double click reports its press after the open.
+    void userOpens(int row, bool pressed)
     {
-        tree.open(row);
-        refresh();
+        folder_list::userOpens(tree, row, [this](int opened) {
+            tree.open(opened);
+            refresh();
+        }, pressed ? std::function<void()>([this] { mouseDown(); }) : nullptr);
     }
 
-    void mouseDown()
-    {
-        if (member)
-            fire(static_cast<DirectoryListBox *>(member)->onMouseDown);
-    }
+    void mouseDown() { fire(member, &DirectoryListBox::onMouseDown); }
 
     // The row under a point of the list, or -1.
     int rowAt(LPARAM point) const
@@ -98,17 +97,12 @@ struct DirectoryListBoxImpl : Control::Impl {
         case WM_LBUTTONDBLCLK: {
             // The second press of a double click opens the folder first.
             const LRESULT result = CallWindowProcA(listProc, hwnd, message, wParam, lParam);
-            const int row = rowAt(lParam);
-            if (row >= 0)
-                open(row);
-            mouseDown();
+            userOpens(rowAt(lParam), true);
             return result;
         }
         case WM_KEYDOWN:
             if (wParam == VK_RETURN) {
-                const int row = static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0));
-                if (row >= 0)
-                    open(row);
+                userOpens(static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0)), false);
                 return 0;
             }
             break;
@@ -166,23 +160,23 @@ std::unique_ptr<Control::Impl> makeDirectoryListBox(Form::Impl &form, const core
     return std::make_unique<DirectoryListBoxImpl>(form, layout);
 }
 
-std::string DirectoryListBox::directory() const
+std::string runtime::folderListDirectory(const Control::Impl &list)
 {
-    return static_cast<DirectoryListBoxImpl &>(impl()).tree.directory();
+    return static_cast<const DirectoryListBoxImpl &>(list).tree.directory();
 }
 
-void DirectoryListBox::setDirectory(const std::string &folder)
+void runtime::setFolderListDirectory(Control::Impl &list, const std::string &folder)
 {
-    auto &list = static_cast<DirectoryListBoxImpl &>(impl());
-    list.tree.setDirectory(folder);
-    list.refresh();
+    auto &folders = static_cast<DirectoryListBoxImpl &>(list);
+    folders.tree.setDirectory(folder);
+    folders.refresh();
 }
 
-void DirectoryListBox::setDrive(const std::string &driveRoot)
+void runtime::setFolderListDrive(Control::Impl &list, const std::string &driveRoot)
 {
-    auto &list = static_cast<DirectoryListBoxImpl &>(impl());
-    list.tree.setDrive(driveRoot);
-    list.refresh();
+    auto &folders = static_cast<DirectoryListBoxImpl &>(list);
+    folders.tree.setDrive(driveRoot);
+    folders.refresh();
 }
 
 } // namespace ui

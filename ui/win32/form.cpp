@@ -351,58 +351,51 @@ LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-Form::Form(const char *layoutName)
-    : layout_(core::formLayout(layoutName)), main_(formsAlive().empty()),
-      impl_(std::make_unique<Impl>(*this, layout_))
+Form::Impl *runtime::makeForm(Form &form)
 {
+    return new Form::Impl(form, form.layout());
 }
 
-Form::~Form() = default;
-
-void Form::show()
+void runtime::destroyForm(Form::Impl *form)
 {
-    impl_->show();
+    delete form;
 }
 
-void Form::hide()
+void runtime::showForm(Form &form)
 {
-    ShowWindow(impl_->hwnd, SW_HIDE);
+    form.impl().show();
 }
 
-bool Form::isVisible() const
+void runtime::hideForm(Form::Impl &form)
 {
-    return IsWindowVisible(impl_->hwnd) != FALSE;
+    ShowWindow(form.hwnd, SW_HIDE);
 }
 
-void Form::close()
+bool runtime::isFormVisible(const Form::Impl &form)
 {
-    if (onClose)
-        runGuarded(onClose);
-    hide();
-    if (main_)
-        PostQuitMessage(0);
+    return IsWindowVisible(form.hwnd) != FALSE;
 }
 
-void Form::setCaption(const std::string &text)
+void runtime::setFormCaption(Form::Impl &form, const std::string &text)
 {
-    SetWindowTextA(impl_->hwnd, text.c_str());
+    SetWindowTextA(form.hwnd, text.c_str());
 }
 
-std::string Form::caption() const
+std::string runtime::formCaption(const Form::Impl &form)
 {
-    return win32::windowText(impl_->hwnd);
+    return win32::windowText(form.hwnd);
 }
 
-int Form::clientWidth() const
+int runtime::formClientWidth(const Form::Impl &form)
 {
     RECT client;
-    GetClientRect(impl_->hwnd, &client);
+    GetClientRect(form.hwnd, &client);
     return client.right;
 }
 
-int Form::dpi() const
+int runtime::formDpi(const Form::Impl &form)
 {
-    return impl_->scale.dpi();
+    return form.scale.dpi();
 }
 
 } // namespace ui
@@ -422,7 +415,7 @@ void win32::runFirstFrameWork(const ui::Form::Impl *only)
     }
 }
 
-void ui::afterFirstFrame(Form &form, std::function<void()> work)
+void ui::runtime::afterFirstFrame(Form &form, std::function<void()> work)
 {
     form.impl().afterFirstFrame.push_back(std::move(work));
     if (form.impl().paintedBefore)

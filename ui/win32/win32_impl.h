@@ -4,7 +4,7 @@
 // the window itself, over its background, as graphic controls without a
 // window of their own; buttons, drop-downs and the folder list are native
 // child windows above them.
-#include "layer/controls.h"
+#include "layer/runtime.h"
 #include "screen_scale.h"
 
 #include <windows.h>
@@ -75,8 +75,6 @@ struct Control::Impl {
 
     bool isGraphic() const { return hwnd == nullptr; }
     void invalidate() const;
-    // Runs a member's event inside the handler guard, if it is set.
-    static void fire(const std::function<void()> &event);
 
     Form::Impl &form;
     const core::ControlLayout &layout;
