@@ -1,4 +1,5 @@
 #include "components.h"
+#include "ending_signals.h"
 #include "layer/application.h"
 #include "layer_impl.h"
 
@@ -160,6 +161,7 @@ private:
 
 struct ui::Application::Impl {
     explicit Impl(int &argc, char **argv) : app(argc, argv) {}
+    EndingSignals endings;  // before the application starts any thread
     QApplication app;
 };
 
@@ -176,6 +178,7 @@ ui::Application::Application(int &argc, char **argv, const std::string &title)
     impl_->app.setWindowIcon(icon);
 
     installTahomaStandIns();
+    impl_->endings.listen();
 }
 
 ui::Application::~Application() = default;
