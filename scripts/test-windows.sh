@@ -143,32 +143,32 @@ fi
 # placeholders; an argument that is no command opens the windows from
 # Explorer and is an error (status 2) in a console or a script.
 check_endings() {  # build folder, loader
-    local key='HKCU\Software\Dravomel' program status how value
-    fail() { echo "$1 endings and arguments: $2" >&2; exit 1; }
-    program=$("$2" winepath -w "$PWD/$1/app/Dravomel.exe" </dev/null 2>/dev/null | tr -d '\r')
-    start() {  # how, arguments: the program's status
-        "$2" reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
+    local dir=$1 loader=$2 key='HKCU\Software\Dravomel' program status how dropped='C:\Jeux vidéo\cps3'
+    fail() { echo "$dir, endings and arguments: $*" >&2; exit 1; }
+    program=$("$loader" winepath -w "$PWD/$dir/app/Dravomel.exe" </dev/null 2>/dev/null | tr -d '\r')
+    start() {  # how, arguments; sets status, the program's
+        "$loader" reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
         status=0
-        "$2" "$1/tests/start_program.exe" "$program" "${@:3}" </dev/null >/dev/null 2>&1 || status=$?
+        "$loader" "$dir/tests/start_program.exe" "$program" "$@" </dev/null >/dev/null 2>&1 || status=$?
+    }
+    stored() {  # ended by $1: status 0 and both placeholders in the key
+        local count
+        count=$("$loader" reg query "$key" </dev/null 2>/dev/null | tr -d '\r' | grep -cE '^ +(CPS3|Model2) +REG_SZ +\.\.\.$')
+        [ "$status" = 0 ] && [ "$count" = 2 ] || fail "ended by $1: status $status, $count of 2 folders stored"
     }
     for how in close sysclose session; do
-        for arguments in "" "C:\Jeux vidéo\cps3"; do
-            start "$1" "$2" "$how" ${arguments:+"$arguments"}
-            [ "$status" = 0 ] || fail "ended by $how${arguments:+ from $arguments}, status $status"
-            for value in CPS3 Model2; do
-                "$2" reg query "$key" /v "$value" </dev/null 2>/dev/null | tr -d '\r' |
-                    grep -qE "^ *$value +REG_SZ +\.\.\.$" ||
-                    fail "ended by $how${arguments:+ from $arguments}, $value was not stored"
-            done
-        done
+        start "$how"
+        stored "$how"
     done
-    start "$1" "$2" console "C:\Jeux vidéo\cps3"
+    start close "$dropped"
+    stored "close, started with $dropped"
+    start console "$dropped"
     [ "$status" = 2 ] || fail "in a console, an argument that is no command gave status $status, not 2"
     status=0
-    "$2" "$1/app/Dravomel.exe" wirte </dev/null >/dev/null 2>"$tmp/endings.txt" || status=$?
+    timeout 120 "$loader" "$dir/app/Dravomel.exe" wirte </dev/null >/dev/null 2>"$tmp/endings.txt" || status=$?
     [ "$status" = 2 ] && grep -q "unknown command 'wirte'" "$tmp/endings.txt" ||
         fail "from a script, an argument that is no command gave status $status: $(cat "$tmp/endings.txt")"
-    echo "$1: every ending stored both folders; arguments that are no command checked"
+    echo "$dir: every ending stored both folders; arguments that are no command checked"
 }
 check_endings build-win64 "$wine64"
 [ -n "$no_32bit" ] || check_endings build-win32 "$wine32"
