@@ -153,7 +153,7 @@ check_endings() {  # build folder, loader
     }
     stored() {  # ended by $1: status 0 and both placeholders in the key
         local count
-        count=$("$loader" reg query "$key" </dev/null 2>/dev/null | tr -d '\r' | grep -cE '^ +(CPS3|Model2) +REG_SZ +\.\.\.$')
+        count=$("$loader" reg query "$key" </dev/null 2>/dev/null | tr -d '\r' | grep -cE '^ +(CPS3|Model2) +REG_SZ +\.\.\.$' || true)
         [ "$status" = 0 ] && [ "$count" = 2 ] || fail "ended by $1: status $status, $count of 2 folders stored"
     }
     for how in close sysclose session; do
