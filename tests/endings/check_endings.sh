@@ -11,7 +11,7 @@ set -euo pipefail
 set -m  # a program started in the background takes SIGINT, as in a terminal
 program=$1
 home=$(mktemp -d)
-trap 'kill ${app:-} 2>/dev/null; rm -rf "$home"' EXIT
+trap '[ -z "${app:-}" ] || kill "$app" 2>/dev/null || true; rm -rf "$home"' EXIT
 export XDG_CONFIG_HOME="$home" QT_QPA_PLATFORM=xcb
 reg=$home/Dravomel/Dravomel.reg
 
