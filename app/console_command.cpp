@@ -7,6 +7,8 @@
 #include <string>
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 #ifdef _WIN32
@@ -51,6 +53,19 @@ bool put(const std::string &text, HANDLE handle)
 
 } // namespace
 #endif
+
+bool startedFromConsole()
+{
+#ifdef _WIN32
+    for (const DWORD which : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE})
+        if (usable(GetStdHandle(which)))
+            return true;
+    // Attached here, it is the console the command line then writes to.
+    return AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED;
+#else
+    return isatty(STDIN_FILENO) || isatty(STDOUT_FILENO) || isatty(STDERR_FILENO);
+#endif
+}
 
 int runConsoleCommand(int argc, char **argv)
 {

@@ -324,20 +324,41 @@ CommandResult runCheckLanguage(const std::vector<std::string> &args)
     return result;
 }
 
+CommandResult help(const std::vector<std::string> &) { return usage(); }
+
+CommandResult version(const std::vector<std::string> &)
+{
+    return {kDone, "dravomel " DRAVOMEL_VERSION "\n", ""};
+}
+
+// The command line's own words: a first argument that is none of them is no
+// command.
+const struct {
+    const char *word;
+    CommandResult (*run)(const std::vector<std::string> &args);
+} kCommands[] = {
+    {"--help", help}, {"-h", help}, {"--version", version}, {"write", runWrite}, {"check-language", runCheckLanguage},
+};
+
 } // namespace
+
+bool isCommandLineRun(const std::vector<std::string> &args, bool fromConsole)
+{
+    if (args.empty())
+        return false;
+    for (const auto &command : kCommands)
+        if (args[0] == command.word)
+            return true;
+    return fromConsole;
+}
 
 CommandResult runCommandLine(const std::vector<std::string> &args)
 {
     const std::string command = args.empty() ? "" : args[0];
     try {
-        if (isHelp(command))
-            return usage();
-        if (command == "--version")
-            return {kDone, "dravomel " DRAVOMEL_VERSION "\n", ""};
-        if (command == "write")
-            return runWrite(args);
-        if (command == "check-language")
-            return runCheckLanguage(args);
+        for (const auto &known : kCommands)
+            if (command == known.word)
+                return known.run(args);
         throw UsageError("unknown command '" + command + "'; see dravomel --help");
     } catch (const UsageError &e) {
         return {kBadInput, "", "dravomel: " + std::string(e.what()) + "\n"};

@@ -17,6 +17,14 @@ struct CommandResult {
     std::string err; // for standard error, one line
 };
 
+// Whether the program started with `args` (the arguments after its name) is a
+// command-line run rather than a start of the windows. The command line takes
+// a first argument that is one of its own words (a command, --help,
+// --version), and from a console or terminal any argument, so that a typo in
+// a script still fails. Other arguments, given by a desktop (a file dropped
+// on the program, "Open with", a shortcut), are ignored: the windows open.
+bool isCommandLineRun(const std::vector<std::string> &args, bool fromConsole);
+
 // `args` are the arguments after the program's name.
 CommandResult runCommandLine(const std::vector<std::string> &args);
 

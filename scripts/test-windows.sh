@@ -178,6 +178,43 @@ if [ ${#counts[@]} -eq 2 ] && [ "${counts[0]}" -ne "${counts[1]}" ]; then
     exit 1
 fi
 
+# ---------------------------------------------------------------------------
+# Endings and arguments, from outside the program (tests/win32/starter/):
+# started as from Explorer, with no stored key, and ended as Windows ends it
+# (the task bar, Task Manager, log-off), it stores both emulator folders, its
+# placeholders; an argument that is no command opens the windows from
+# Explorer and is an error (status 2) in a console or a script.
+check_endings() {  # build folder, loader
+    local dir=$1 loader=$2 key='HKCU\Software\Dravomel' program status how dropped='C:\Jeux vidéo\cps3'
+    fail() { echo "$dir, endings and arguments: $*" >&2; exit 1; }
+    program=$("$loader" winepath -w "$PWD/$dir/app/Dravomel.exe" </dev/null 2>/dev/null | tr -d '\r')
+    start() {  # how, arguments; sets status, the program's
+        "$loader" reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
+        status=0
+        "$loader" "$dir/tests/start_program.exe" "$program" "$@" </dev/null >/dev/null 2>&1 || status=$?
+    }
+    stored() {  # ended by $1: status 0 and both placeholders in the key
+        local count
+        count=$("$loader" reg query "$key" </dev/null 2>/dev/null | tr -d '\r' | grep -cE '^ +(CPS3|Model2) +REG_SZ +\.\.\.$' || true)
+        [ "$status" = 0 ] && [ "$count" = 2 ] || fail "ended by $1: status $status, $count of 2 folders stored"
+    }
+    for how in close sysclose session; do
+        start "$how"
+        stored "$how"
+    done
+    start close "$dropped"
+    stored "close, started with $dropped"
+    start console "$dropped"
+    [ "$status" = 2 ] || fail "in a console, an argument that is no command gave status $status, not 2"
+    status=0
+    timeout 120 "$loader" "$dir/app/Dravomel.exe" wirte </dev/null >/dev/null 2>"$tmp/endings.txt" || status=$?
+    [ "$status" = 2 ] && grep -q "unknown command 'wirte'" "$tmp/endings.txt" ||
+        fail "from a script, an argument that is no command gave status $status: $(cat "$tmp/endings.txt")"
+    echo "$dir: every ending stored both folders; arguments that are no command checked"
+}
+check_endings build-win64 "$wine64"
+[ -n "$no_32bit" ] || check_endings build-win32 "$wine32"
+
 echo
 echo "Linux core tests: $(wc -l <"$tmp/linux.txt")," \
      "of which Linux-only: $(comm -23 "$tmp/linux.txt" "$tmp/x86_64.txt" | wc -l)"

@@ -46,6 +46,14 @@ void startForms()
     Form1->show();
 }
 
+void ui::endPolitely()
+{
+    // Every polite ending is the close symbol, whose close handler stores the
+    // emulator folders. With no main window there is nothing to store.
+    if (Form1)
+        runGuarded([] { Form1->Image3Click(); });
+}
+
 void destroyForms()
 {
     deleteForm(Form4);

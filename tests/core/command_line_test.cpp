@@ -224,3 +224,28 @@ TEST(CommandLine, CheckLanguageShowsWhereEachLineGoesAndWhatIsMissing)
             notShown.insert(n);
     EXPECT_EQ(notShown, (std::set<int>{0, 10, 21, 39, 45, 46, 47}));
 }
+
+TEST(CommandLine, OnlyItsOwnWordsOrAConsoleMakeACommandLineRun)
+{
+    const struct {
+        Args args;
+        bool fromDesktop, fromConsole;
+    } cases[] = {
+        {{}, false, false},
+        {{"write", "cps3", "x"}, true, true},
+        {{"check-language", "f"}, true, true},
+        {{"--help"}, true, true},
+        {{"-h"}, true, true},
+        {{"--version"}, true, true},
+        // A folder dropped on the program, a typo, an option of a command.
+        {{"C:\\Emulators\\CPS3"}, false, true},
+        {{"wirte", "cps3"}, false, true},
+        {{"--resolution", "800x600"}, false, true},
+        {{""}, false, true},
+    };
+    for (const auto &c : cases) {
+        const std::string shown = c.args.empty() ? "no argument" : "'" + c.args[0] + "'";
+        EXPECT_EQ(core::isCommandLineRun(c.args, false), c.fromDesktop) << shown;
+        EXPECT_EQ(core::isCommandLineRun(c.args, true), c.fromConsole) << shown;
+    }
+}

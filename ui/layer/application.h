@@ -34,6 +34,12 @@ private:
 // main one is on the screen. A runtime may also run it at once.
 void afterFirstFrame(Form &form, std::function<void()> work);
 
+// The system asks the program to end: the task bar's close, Task Manager,
+// log-off and shut-down on Windows; SIGTERM, SIGHUP and SIGINT on Linux.
+// Each runtime calls it from its event loop, never from a signal handler.
+// Defined above the layer, where the windows are.
+void endPolitely();
+
 // The runtime's standard error box: modal, with the error icon, titled with
 // the application's title, showing `message`; returns when it is closed.
 void showErrorBox(const std::string &message);

@@ -76,6 +76,9 @@ void setDriveList(Control::Impl &drives, const std::vector<std::string> &list);
 
 namespace ui {
 
+// What a runtime calls when the system asks the program to end (the task
+// bar's close, a log-off, a signal): ui::endPolitely(), in application.h.
+
 // What a runtime calls when the user did something to a control: runs the
 // member's handler `event` inside the handler guard, if there is a member
 // and it has that handler.

@@ -1,4 +1,5 @@
 #include "components.h"
+#include "ending_signals.h"
 #include "layer/runtime.h"
 #include "layer_impl.h"
 
@@ -184,6 +185,7 @@ private:
 
 struct ui::Application::Impl {
     explicit Impl(int &argc, char **argv) : app(argc, argv) {}
+    EndingSignals endings;  // before the application starts any thread
     QApplication app;
 };
 
@@ -200,6 +202,7 @@ ui::Application::Impl *ui::runtime::startApplication(int &argc, char **argv, con
     impl->app.setWindowIcon(icon);
 
     installTahomaStandIns();
+    impl->endings.listen();
     return impl;
 }
 

@@ -1,6 +1,7 @@
 // The Win32 runtime as a whole: the art decoded from the start, the hidden
 // application window that owns every window (so the program has one task-bar
-// button, under its title), the event loop and the error box.
+// button, under its title, and is the one the system asks to end), the event
+// loop and the error box.
 #include "art.h"
 #include "win32_impl.h"
 
@@ -38,7 +39,18 @@ LRESULT CALLBACK applicationProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                 SetActiveWindow(shown);
         return 0;
     case WM_CLOSE:
-        return 0;  // only the windows close the program
+        // The task bar's close (its SC_CLOSE comes here through the default
+        // handling), Task Manager's "End task", taskkill without /F.
+        ui::endPolitely();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;  // nothing to ask the user; the session may be cancelled yet
+    case WM_ENDSESSION:
+        // Windows may end the process as soon as this returns: the folders
+        // are stored before.
+        if (wParam)
+            ui::endPolitely();
+        return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
