@@ -173,7 +173,7 @@ void registerFolderList()
         fs::create_directory(folder + "/Folder " + std::to_string(i));
 
     add("folder list", [folder](benchmark::State &state) {
-        TDirectoryListBox list;
+        FolderListWidget list;
         list.resize(250, 300);
         list.show();
         for (auto _ : state) {

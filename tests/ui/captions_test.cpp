@@ -3,7 +3,7 @@
 #include "Unit3.h"
 #include "Unit4.h"
 #include "caption_table.h"
-#include "drop_down.h"
+#include "combo_box.h"
 #include "settings_window_fixture.h"
 
 #include <QAbstractButton>
@@ -18,7 +18,7 @@ std::string shown(const ui::Form &window, const core::Caption &c)
     if (c.kind == core::Caption::WindowCaption)
         return window.caption();
     QWidget *control = widgetOf(window.control(c.control));
-    if (auto *list = qobject_cast<TComboBox *>(control))
+    if (auto *list = qobject_cast<ComboBoxWidget *>(control))
         return toBytes(list->itemText(0) + " / " + list->itemText(1));
     if (auto *label = qobject_cast<QLabel *>(control))
         return toBytes(label->text());

@@ -1,6 +1,6 @@
 #include "../core/scratch_folder.h"
-#include "drive_combo.h"
-#include "drop_down.h"
+#include "drive_combo_box.h"
+#include "combo_box.h"
 #include "errors.h"
 #include "folder_list.h"
 #include "folders.h"
@@ -19,10 +19,10 @@ using filetest::ScratchFolder;
 
 TEST(DropDown, SelectedEntryAndChangeFollowTheUserOnly)
 {
-    TComboBox box;
+    ComboBoxWidget box;
     box.addItems({"640", "800", "1024"});
     box.setItemIndex(-1);
-    QSignalSpy changed(&box, &TComboBox::changed);
+    QSignalSpy changed(&box, &ComboBoxWidget::changed);
     EXPECT_EQ(box.itemIndex(), -1);
     EXPECT_EQ(box.currentText(), "");
 
@@ -73,7 +73,7 @@ protected:
         list.resize(265, 265);
         list.show();
         list.setDirectory(scratch / "emu");
-        QObject::connect(&list, &TDirectoryListBox::mouseDown,
+        QObject::connect(&list, &FolderListWidget::mouseDown,
                          [this] { pressedAt.push_back(list.directory()); });
     }
 
@@ -101,7 +101,7 @@ protected:
     }
 
     ScratchFolder scratch;
-    TDirectoryListBox list;
+    FolderListWidget list;
     std::vector<std::string> pressedAt;
 };
 
@@ -158,7 +158,7 @@ TEST(HiddenFolderList, ShowsItsCurrentFolderWhenShown)
 {
     ScratchFolder scratch;
     std::filesystem::create_directories(scratch / "emu/cps3");
-    TDirectoryListBox list;
+    FolderListWidget list;
     list.resize(265, 40);  // room for two rows; the chain is longer
     list.setDirectory(scratch / "emu/cps3");
     list.show();
@@ -217,8 +217,8 @@ TEST_F(FolderList, AGoneWorkingFolderStartsAtTheRoot)
     std::filesystem::create_directory(scratch / "gone");
     std::filesystem::current_path(scratch / "gone");
     std::filesystem::remove(scratch / "gone");
-    TDirectoryListBox atStart;
-    TDriveComboBox drives;
+    FolderListWidget atStart;
+    DriveComboBoxWidget drives;
     std::filesystem::current_path(before);
     EXPECT_EQ(atStart.directory(), "/");
     EXPECT_EQ(atStart.model()->index(0, 0).data().toString(), "/");
@@ -232,13 +232,13 @@ TEST(DriveDropDown, StartsAtTheWorkingFolderAndReportsOnlyTheUsersChoice)
     std::filesystem::create_directories(scratch / "second/roms");
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(scratch / "second/roms");
-    TDriveComboBox drives(nullptr, core::listDrives("/dev/sdb1 " + scratch / "second" + " ext4 rw 0 0\n"));
+    DriveComboBoxWidget drives(nullptr, core::listDrives("/dev/sdb1 " + scratch / "second" + " ext4 rw 0 0\n"));
     std::filesystem::current_path(before);
     EXPECT_EQ(drives.count(), 2);
     EXPECT_EQ(drives.drive(), scratch / "second");
     EXPECT_EQ(drives.currentText(), QString::fromStdString(scratch / "second"));
 
-    QSignalSpy changed(&drives, &TDriveComboBox::changed);
+    QSignalSpy changed(&drives, &DriveComboBoxWidget::changed);
     drives.setDrives({"/", "/media/stick"});
     drives.setDrive("/");
     EXPECT_EQ(changed.count(), 0);

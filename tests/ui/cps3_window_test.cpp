@@ -1,6 +1,6 @@
 #include "../core/scratch_folder.h"
 #include "Unit3.h"
-#include "drive_combo.h"
+#include "drive_combo_box.h"
 #include "folder_list.h"
 #include "settings_window_fixture.h"
 
@@ -72,7 +72,7 @@ TEST_F(Cps3Window, PressingInTheFolderListCopiesItsCurrentFolder)
     QDir().mkpath(games + QString::fromUtf8("/\u00e9t\u00e9/gone"));
     QDir().mkpath(games + "/beta");
     open();
-    auto *list = widgetOf<TDirectoryListBox>(Form3->DirectoryListBox1);
+    auto *list = widgetOf<FolderListWidget>(Form3->DirectoryListBox1);
     list->setDirectory(games.toStdString());
 
     const QPoint summer = list->visualRect(rowOf(list, QString::fromUtf8("\u00e9t\u00e9"))).center();

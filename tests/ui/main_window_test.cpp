@@ -124,9 +124,9 @@ TEST_F(MainWindow, CloseAreaEndsTheRunAndStoresTheFolders)
 TEST_F(MainWindow, ControlsLookAsLaidOut)
 {
     start();
-    const auto image = [](const ui::Image &area) { return widgetOf<TImage>(area); };
-    const auto label = [](const ui::Label &text) { return widgetOf<TLabel>(text); };
-    for (TImage *area : {image(Form1->Image4), image(Form1->Image5), image(Form1->Image2), image(Form1->Image3)}) {
+    const auto image = [](const ui::Image &area) { return widgetOf<ImageWidget>(area); };
+    const auto label = [](const ui::Label &text) { return widgetOf<LabelWidget>(text); };
+    for (ImageWidget *area : {image(Form1->Image4), image(Form1->Image5), image(Form1->Image2), image(Form1->Image3)}) {
         EXPECT_EQ(area->cursor().shape(), Qt::PointingHandCursor) << area->objectName().toStdString();
         EXPECT_TRUE(area->image().isNull());
         EXPECT_TRUE(area->isVisible());
@@ -142,7 +142,7 @@ TEST_F(MainWindow, ControlsLookAsLaidOut)
     // Folders read "/work/main", not "/ work/ main": no gap after a slash.
     EXPECT_LE(QFontMetrics(label(Form1->Label10)->font()).rightBearing('/'), 1);
 
-    for (TLabel *link : {label(Form1->Label1), label(Form1->Label3)}) {
+    for (LabelWidget *link : {label(Form1->Label1), label(Form1->Label3)}) {
         EXPECT_EQ(link->font().pixelSize(), 19);
         EXPECT_TRUE(drawnBold(link));
         EXPECT_TRUE(link->font().underline());
@@ -160,7 +160,7 @@ TEST_F(MainWindow, ControlsLookAsLaidOut)
 TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
 {
     start();
-    auto *link = widgetOf<TLabel>(Form1->Label1);
+    auto *link = widgetOf<LabelWidget>(Form1->Label1);
     // Label1 got its text before the window was first shown.
     EXPECT_GE(link->width(), QFontMetrics(link->font()).horizontalAdvance("line 2"));
 
@@ -188,7 +188,7 @@ TEST_F(MainWindow, SelfSizingLabelsNeverClipTheirText)
     EXPECT_EQ(link->mapTo(main, contents.topLeft()), QPoint(96, 34));
 
     // A title on the window's top edge cannot grow above it: the text moves down.
-    auto *title = widgetOf<TLabel>(Form3->Label1);
+    auto *title = widgetOf<LabelWidget>(Form3->Label1);
     title->setText(accented);
     EXPECT_GE(title->y(), 0);
     EXPECT_TRUE(title->rect().contains(
@@ -203,7 +203,7 @@ TEST_F(MainWindow, AFolderTooLongForItsPlaceIsShortenedAndWholeInItsTooltip)
     const QString folder = "/home/someone/emulators/" + QString(60, 'x') + "/cps3";
     for (auto [control, right] : {std::pair{&Form1->Label6, 479}, {&Form1->Label7, 479}, {&Form3->Label2, 200}})
         for (const QString &text : {QString("/emu"), folder}) {
-            auto *label = widgetOf<TLabel>(*control);
+            auto *label = widgetOf<LabelWidget>(*control);
             label->setText(text);
             QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
             QApplication::sendEvent(label, &help);

@@ -25,7 +25,7 @@ protected:
         Form2->DirectoryListBox1.setDirectory(toBytes(home.filePath("emulators")));
     }
 
-    static TDirectoryListBox *list() { return widgetOf<TDirectoryListBox>(Form2->DirectoryListBox1); }
+    static FolderListWidget *list() { return widgetOf<FolderListWidget>(Form2->DirectoryListBox1); }
     QPoint rowPoint(const QString &name) const
     {
         const QModelIndex row = rowOf(list(), name);

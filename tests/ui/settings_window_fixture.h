@@ -49,7 +49,7 @@ protected:
     }
 
     // Row of the folder list that shows `name`.
-    static QModelIndex rowOf(TDirectoryListBox *list, const QString &name)
+    static QModelIndex rowOf(FolderListWidget *list, const QString &name)
     {
         const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name,
                                                            1, Qt::MatchExactly);

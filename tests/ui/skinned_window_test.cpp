@@ -36,14 +36,14 @@ TEST_F(SkinnedWindows, SettingsWindowsAreOpaqueShapedAndLime)
         EXPECT_EQ(window->font().pixelSize(), 11);
         EXPECT_EQ(window->font().family(), "Tahoma");
 
-        auto *title = window->findChild<TLabel *>("Label1");
+        auto *title = window->findChild<LabelWidget *>("Label1");
         title->setText("CPS 3 emulator");
         EXPECT_TRUE(drawnBold(title));
         // Sunken: the shaded edge darker than the art beside it, the lit one lighter.
-        for (TBevel *bevel : window->findChildren<TBevel *>()) {
+        for (BevelWidget *bevel : window->findChildren<BevelWidget *>()) {
             const QImage shot = window->grab(bevel->geometry()).toImage();
             const int x = shot.width() / 2, bottom = shot.height() - 1, art = qGray(shot.pixel(x, bottom - 3));
-            EXPECT_LT(qGray(shot.pixel(x, bevel->shape() == TBevel::Box ? 0 : bottom - 1)), art);
+            EXPECT_LT(qGray(shot.pixel(x, bevel->shape() == BevelWidget::Box ? 0 : bottom - 1)), art);
             EXPECT_GT(qGray(shot.pixel(x, bottom)), art);
         }
         // Both kinds of drop-down give their entries one height, with room around the text.

@@ -11,7 +11,7 @@
 #include "error_box.h"
 #include "folder_tree.h"
 #include "scratch_folder.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

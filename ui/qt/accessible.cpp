@@ -1,7 +1,7 @@
 #include "accessible.h"
 
 #include "accessible_names.h"
-#include "layer_impl.h"
+#include "impl.h"
 #include "text.h"
 
 #include <QAbstractButton>
@@ -162,9 +162,9 @@ QAccessibleInterface *readerSide(const QString &className, QObject *object)
     const ui::Form *form = formOf(widget->window());
     if (!form)
         return nullptr;
-    if (className == QLatin1String("TLabel") || className == QLatin1String("TImage"))
+    if (className == QLatin1String("LabelWidget") || className == QLatin1String("ImageWidget"))
         return new PlaceAccessible(widget, *form);
-    if (className == QLatin1String("TComboBox") || className == QLatin1String("TDriveComboBox"))
+    if (className == QLatin1String("ComboBoxWidget") || className == QLatin1String("DriveComboBoxWidget"))
         return new DropDownAccessible(static_cast<QComboBox *>(widget), *form);
     return nullptr;
 }
@@ -183,7 +183,7 @@ void renameForReaders(const ui::Form &form)
     for (const auto &[name, control] : form.impl().controls) {
         // Drawn places and drop-downs are named by their interfaces, buttons by their own texts.
         if (qobject_cast<const QLabel *>(control->widget) || qobject_cast<const QAbstractButton *>(control->widget)
-            || qobject_cast<const QComboBox *>(control->widget) || control->widget->inherits("TImage"))
+            || qobject_cast<const QComboBox *>(control->widget) || control->widget->inherits("ImageWidget"))
             continue;
         const QString spoken = toText(ui::spokenAs(form, name).name);
         if (control->widget->accessibleName() != spoken)

@@ -1,7 +1,7 @@
 #include "components.h"
 #include "ending_signals.h"
 #include "layer/runtime.h"
-#include "layer_impl.h"
+#include "impl.h"
 
 #include <QApplication>
 #include <QFontDatabase>

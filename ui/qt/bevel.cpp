@@ -2,18 +2,18 @@
 
 #include <QPainter>
 
-TBevel::TBevel(QWidget *parent) : QWidget(parent)
+BevelWidget::BevelWidget(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TBevel::setShape(Shape shape)
+void BevelWidget::setShape(Shape shape)
 {
     shape_ = shape;
     update();
 }
 
-void TBevel::paintEvent(QPaintEvent *)
+void BevelWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     // No colours of its own: the edges darken or lighten whatever lies under

@@ -4,13 +4,13 @@
 // It takes no input.
 #include <QWidget>
 
-class TBevel : public QWidget {
+class BevelWidget : public QWidget {
     Q_OBJECT
 
 public:
     enum Shape { Box, BottomLine };
 
-    explicit TBevel(QWidget *parent = nullptr);
+    explicit BevelWidget(QWidget *parent = nullptr);
 
     Shape shape() const { return shape_; }
     void setShape(Shape shape);

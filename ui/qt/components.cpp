@@ -32,7 +32,7 @@ bool ClickTracker::release(const QWidget *control, const QMouseEvent *event)
 }
 
 // Every change of a label's contents (setText, setNum, clear, through a
-// TLabel or a QLabel pointer) ends in QWidget::updateGeometry, which
+// LabelWidget or a QLabel pointer) ends in QWidget::updateGeometry, which
 // invalidates the layout of the label's parent. The windows place their
 // controls by hand, so their labels' parent gets this layout, which lays
 // out nothing and only passes the news on to its self-sizing labels. (Qt
@@ -46,8 +46,8 @@ public:
 
     void invalidate() override
     {
-        const auto labels = parentWidget()->findChildren<TLabel *>(Qt::FindDirectChildrenOnly);
-        for (TLabel *label : labels)
+        const auto labels = parentWidget()->findChildren<LabelWidget *>(Qt::FindDirectChildrenOnly);
+        for (LabelWidget *label : labels)
             label->followText();
     }
 
@@ -58,34 +58,34 @@ public:
     QSize sizeHint() const override { return {}; }
 };
 
-TLabel::TLabel(QWidget *parent) : QLabel(parent)
+LabelWidget::LabelWidget(QWidget *parent) : QLabel(parent)
 {
     // Folder names and language lines are shown as they are, never as markup.
     setTextFormat(Qt::PlainText);
     watchParent();
 }
 
-void TLabel::watchParent()
+void LabelWidget::watchParent()
 {
     // A parent with a layout of its own sizes its labels itself.
     if (parentWidget() && !parentWidget()->layout())
         new LabelTextWatcher(parentWidget());
 }
 
-void TLabel::setLayout(const core::ControlLayout &layout)
+void LabelWidget::setLayout(const core::ControlLayout &layout)
 {
     layout_ = &layout;
     fittedFont_.reset();
     fitText();
 }
 
-void TLabel::followText()
+void LabelWidget::followText()
 {
     if (text() != fittedText_)
         fitText();
 }
 
-void TLabel::fitText()
+void LabelWidget::fitText()
 {
     const bool sameText = text() == fittedText_;
     fittedText_ = text();
@@ -122,12 +122,12 @@ void TLabel::fitText()
     setGeometry(QRect(topLeft, QSize(fit.width, fit.height)));
 }
 
-bool TLabel::isShortened() const
+bool LabelWidget::isShortened() const
 {
     return ui::isShortened(fontMetrics().horizontalAdvance(text()), contentsRect().width());
 }
 
-void TLabel::paintEvent(QPaintEvent *event)
+void LabelWidget::paintEvent(QPaintEvent *event)
 {
     if (!isShortened()) {
         QLabel::paintEvent(event);
@@ -142,7 +142,7 @@ void TLabel::paintEvent(QPaintEvent *event)
                           fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()), foregroundRole());
 }
 
-bool TLabel::event(QEvent *event)
+bool LabelWidget::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && isShortened()) {
         // Marked up, so that a text that looks like markup is shown as it is.
@@ -156,7 +156,7 @@ bool TLabel::event(QEvent *event)
     return done;
 }
 
-void TLabel::changeEvent(QEvent *event)
+void LabelWidget::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
@@ -165,13 +165,13 @@ void TLabel::changeEvent(QEvent *event)
         watchParent();
 }
 
-void TLabel::mousePressEvent(QMouseEvent *event)
+void LabelWidget::mousePressEvent(QMouseEvent *event)
 {
     if (!click_.press(event))
         QLabel::mousePressEvent(event);
 }
 
-void TLabel::mouseReleaseEvent(QMouseEvent *event)
+void LabelWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     if (click_.release(this, event))
         emit clicked();
@@ -241,37 +241,37 @@ QPixmap loadPicture(const QString &path, bool transparent)
     return QPixmap::fromImage(sharedPicture(path, transparent).image);
 }
 
-TImage::TImage(QWidget *parent) : QWidget(parent) {}
+ImageWidget::ImageWidget(QWidget *parent) : QWidget(parent) {}
 
-void TImage::setPicture(const QString &path)
+void ImageWidget::setPicture(const QString &path)
 {
     picture_ = path;
     update();
 }
 
-void TImage::setTransparent(bool on)
+void ImageWidget::setTransparent(bool on)
 {
     transparent_ = on;
     update();
 }
 
-void TImage::setStretch(bool on)
+void ImageWidget::setStretch(bool on)
 {
     stretch_ = on;
     update();
 }
 
-QImage TImage::image() const
+QImage ImageWidget::image() const
 {
     return picture_.isEmpty() ? QImage() : sharedPicture(picture_, transparent_).image;
 }
 
-QRegion TImage::shape() const
+QRegion ImageWidget::shape() const
 {
     return picture_.isEmpty() ? QRegion() : sharedPicture(picture_, transparent_).shape;
 }
 
-void TImage::paintEvent(QPaintEvent *)
+void ImageWidget::paintEvent(QPaintEvent *)
 {
     const QImage drawn = image();
     if (drawn.isNull())
@@ -285,13 +285,13 @@ void TImage::paintEvent(QPaintEvent *)
     }
 }
 
-void TImage::mousePressEvent(QMouseEvent *event)
+void ImageWidget::mousePressEvent(QMouseEvent *event)
 {
     if (!click_.press(event))
         QWidget::mousePressEvent(event);
 }
 
-void TImage::mouseReleaseEvent(QMouseEvent *event)
+void ImageWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     if (click_.release(this, event))
         emit clicked();

@@ -40,11 +40,11 @@ private:
 // its maximum width) shows the text shortened in the middle with "…", so
 // that its start and end stay visible, and whole in a tooltip. text() is
 // always the whole text.
-class TLabel : public QLabel {
+class LabelWidget : public QLabel {
     Q_OBJECT
 
 public:
-    explicit TLabel(QWidget *parent = nullptr);
+    explicit LabelWidget(QWidget *parent = nullptr);
 
     // Sized and shortened as `layout` says, which outlives the label.
     void setLayout(const core::ControlLayout &layout);
@@ -74,11 +74,11 @@ private:
     ClickTracker click_;
 };
 
-class TImage : public QWidget {
+class ImageWidget : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TImage(QWidget *parent = nullptr);
+    explicit ImageWidget(QWidget *parent = nullptr);
 
     // A resource path such as ":/art/cps3_emblem.png"; empty for an area
     // that draws nothing and only catches clicks.

@@ -81,7 +81,7 @@ private:
     core::FolderTree tree_;
 };
 
-TDirectoryListBox::TDirectoryListBox(QWidget *parent)
+FolderListWidget::FolderListWidget(QWidget *parent)
     : QListView(parent),
       model_(new FolderModel(this, style()->standardIcon(QStyle::SP_DirOpenIcon),
                              style()->standardIcon(QStyle::SP_DirClosedIcon)))
@@ -96,24 +96,24 @@ TDirectoryListBox::TDirectoryListBox(QWidget *parent)
     showCurrent();  // the tree starts at the working folder
 }
 
-std::string TDirectoryListBox::directory() const
+std::string FolderListWidget::directory() const
 {
     return model_->tree().directory();
 }
 
-void TDirectoryListBox::setDirectory(const std::string &folder)
+void FolderListWidget::setDirectory(const std::string &folder)
 {
     model_->change([&](core::FolderTree &tree) { tree.setDirectory(folder); });
     showCurrent();
 }
 
-void TDirectoryListBox::setDrive(const std::string &driveRoot)
+void FolderListWidget::setDrive(const std::string &driveRoot)
 {
     model_->change([&](core::FolderTree &tree) { tree.setDrive(driveRoot); });
     showCurrent();
 }
 
-void TDirectoryListBox::open(int row, const std::function<void()> &reportPress)
+void FolderListWidget::open(int row, const std::function<void()> &reportPress)
 {
     ui::folder_list::userOpens(model_->tree(), row, [this](int opened) {
         model_->change([&](core::FolderTree &tree) { tree.open(opened); });
@@ -121,7 +121,7 @@ void TDirectoryListBox::open(int row, const std::function<void()> &reportPress)
     }, reportPress);
 }
 
-void TDirectoryListBox::showCurrent()
+void FolderListWidget::showCurrent()
 {
     const QModelIndex here = model_->index(model_->tree().chainLength() - 1);
     setCurrentIndex(here);
@@ -131,13 +131,13 @@ void TDirectoryListBox::showCurrent()
         scrollTo(here);
 }
 
-void TDirectoryListBox::mousePressEvent(QMouseEvent *event)
+void FolderListWidget::mousePressEvent(QMouseEvent *event)
 {
     QListView::mousePressEvent(event);
     emit mouseDown();
 }
 
-void TDirectoryListBox::mouseDoubleClickEvent(QMouseEvent *event)
+void FolderListWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const QModelIndex index = indexAt(event->position().toPoint());
     if (event->button() != Qt::LeftButton || !index.isValid()) {
@@ -147,7 +147,7 @@ void TDirectoryListBox::mouseDoubleClickEvent(QMouseEvent *event)
     open(index.row(), [this] { emit mouseDown(); });
 }
 
-void TDirectoryListBox::keyPressEvent(QKeyEvent *event)
+void FolderListWidget::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
         open(currentIndex().row(), nullptr);

@@ -9,11 +9,11 @@
 
 class FolderModel;
 
-class TDirectoryListBox : public QListView {
+class FolderListWidget : public QListView {
     Q_OBJECT
 
 public:
-    explicit TDirectoryListBox(QWidget *parent = nullptr);  // starts at the working folder
+    explicit FolderListWidget(QWidget *parent = nullptr);  // starts at the working folder
 
     // The current folder, full path, as the file system spells it.
     std::string directory() const;

@@ -3,7 +3,7 @@
 #include "keyboard.h"
 #include "components.h"
 #include "layer/runtime.h"
-#include "layer_impl.h"
+#include "impl.h"
 #include "screen_scale.h"
 #include "skinned_window.h"
 #include "text.h"
@@ -101,7 +101,7 @@ Form::Impl *runtime::makeForm(Form &form)
     for (const core::ControlLayout &control : layout.controls)
         impl->controls[control.name] = makeControl(control, window);
     if (skin)
-        skin->setBackground(static_cast<TImage *>(impl->controls.at(layout.background)->widget));
+        skin->setBackground(static_cast<ImageWidget *>(impl->controls.at(layout.background)->widget));
     else
         window->setFixedSize(window->size());
     centreOnScreen(window);

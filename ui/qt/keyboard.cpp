@@ -1,6 +1,6 @@
 #include "keyboard.h"
 
-#include "layer_impl.h"
+#include "impl.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -11,7 +11,7 @@
 #include <functional>
 
 class QWidget;
-class TImage;
+class ImageWidget;
 
 class SkinnedWindow : public QObject {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
     SkinnedWindow(QWidget *window, qreal opacity, std::function<bool(QPoint)> isCaption);
 
     // The picture whose shape the window takes: its Image1.
-    void setBackground(TImage *background) { background_ = background; }
+    void setBackground(ImageWidget *background) { background_ = background; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -30,7 +30,7 @@ private:
     void watch(QObject *object);
 
     QWidget *window_;
-    TImage *background_ = nullptr;
+    ImageWidget *background_ = nullptr;
     std::function<bool(QPoint)> isCaption_;
     bool shaped_ = false;
     bool dragging_ = false;

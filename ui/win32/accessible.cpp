@@ -6,7 +6,7 @@
 // are their own objects, with the names and roles given there.
 #include "accessible_names.h"
 #include "code_page.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <oleacc.h>
 

@@ -3,7 +3,7 @@
 // button, under its title, and is the one the system asks to end), the event
 // loop and the error box.
 #include "art.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 namespace win32 {
 

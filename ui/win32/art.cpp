@@ -1,7 +1,7 @@
 #include "art.h"
 
 #include "png.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <algorithm>
 #include <cctype>

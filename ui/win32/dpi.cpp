@@ -1,6 +1,6 @@
 // The DPI the windows are drawn at. The functions of newer Windows are
 // looked up when first asked for, so the program still starts on Windows 7.
-#include "win32_impl.h"
+#include "impl.h"
 
 namespace win32 {
 

@@ -2,7 +2,7 @@
 // made on demand from the shared folder tree, so that a folder of a hundred
 // thousand subfolders costs one name each.
 #include "layer/folder_list.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <map>
 #include <utility>

@@ -1,6 +1,6 @@
 // Fonts and the layouts' texts for the "A" functions.
 #include "code_page.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <algorithm>
 #include <map>

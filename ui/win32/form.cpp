@@ -3,7 +3,7 @@
 #include "art.h"
 #include "handler_guard.h"
 #include "layer/application.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <commctrl.h>
 #include <windowsx.h>

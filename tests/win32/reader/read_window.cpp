@@ -10,7 +10,7 @@
 // It waits for the window up to SECONDS (20 if not given; 30 for --tree).
 // Exit status: 0 read, 1 no window shown in time, 2 the window told nothing,
 // 3 nothing of that role and name, or its action failed.
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <oleacc.h>
 #include <shellapi.h>

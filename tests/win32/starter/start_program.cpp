@@ -9,7 +9,7 @@
 //             to each of its top-level windows, then the process is ended.
 // Exit status: the program's (0 after session when every window agreed), or
 // 10 when this tool failed (no window shown, a refusal, no end).
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <cstdio>
 #include <string>

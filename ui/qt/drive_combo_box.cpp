@@ -1,4 +1,4 @@
-#include "drive_combo.h"
+#include "drive_combo_box.h"
 
 #include "folders.h"
 #include "list_entries.h"
@@ -7,9 +7,9 @@
 #include <QStyle>
 
 
-TDriveComboBox::TDriveComboBox(QWidget *parent) : TDriveComboBox(parent, core::listDrives()) {}
+DriveComboBoxWidget::DriveComboBoxWidget(QWidget *parent) : DriveComboBoxWidget(parent, core::listDrives()) {}
 
-TDriveComboBox::TDriveComboBox(QWidget *parent, const std::vector<std::string> &drives)
+DriveComboBoxWidget::DriveComboBoxWidget(QWidget *parent, const std::vector<std::string> &drives)
     : QComboBox(parent), choice_(drives)
 {
     giveEntriesRoomForTheirText(this);
@@ -20,7 +20,7 @@ TDriveComboBox::TDriveComboBox(QWidget *parent, const std::vector<std::string> &
     });
 }
 
-void TDriveComboBox::showChoice()
+void DriveComboBoxWidget::showChoice()
 {
     clear();
     const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
@@ -29,18 +29,18 @@ void TDriveComboBox::showChoice()
     setCurrentIndex(choice_.chosen());  // activated(), and so changed(), is for the user's choice only
 }
 
-void TDriveComboBox::setDrives(const std::vector<std::string> &drives)
+void DriveComboBoxWidget::setDrives(const std::vector<std::string> &drives)
 {
     choice_.setDrives(drives);
     showChoice();
 }
 
-std::string TDriveComboBox::drive() const
+std::string DriveComboBoxWidget::drive() const
 {
     return choice_.drive();
 }
 
-void TDriveComboBox::setDrive(const std::string &driveRoot)
+void DriveComboBoxWidget::setDrive(const std::string &driveRoot)
 {
     if (choice_.choose(driveRoot))
         setCurrentIndex(choice_.chosen());

@@ -1,4 +1,4 @@
-#include "drop_down.h"
+#include "combo_box.h"
 
 #include "errors.h"
 #include "layer/combo_box.h"
@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
+ComboBoxWidget::ComboBoxWidget(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -19,17 +19,17 @@ TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
     // selection changed; textEdited() the user's typing, never the program's
     // setEditText(). currentIndexChanged() would also fire for the program.
     connect(this, &QComboBox::activated, this, [this] { emit changed(); });
-    connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::userEdited);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ComboBoxWidget::userEdited);
 }
 
-void TComboBox::setItem(int n, const QString &text)
+void ComboBoxWidget::setItem(int n, const QString &text)
 {
     if (ui::combo::validEntry(n, count()) < 0)
         throw core::ListIndexError(n);
     setItemText(n, text);
 }
 
-void TComboBox::setItemIndex(int n)
+void ComboBoxWidget::setItemIndex(int n)
 {
     const QSignalBlocker quiet(this);
     setCurrentIndex(ui::combo::validEntry(n, count()));
@@ -37,7 +37,7 @@ void TComboBox::setItemIndex(int n)
         setEditText(QString());
 }
 
-void TComboBox::userEdited(const QString &text)
+void ComboBoxWidget::userEdited(const QString &text)
 {
     // A plain QComboBox keeps its old entry selected while the user types;
     // here the selection follows the text.

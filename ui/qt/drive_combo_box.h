@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-class TDriveComboBox : public QComboBox {
+class DriveComboBoxWidget : public QComboBox {
     Q_OBJECT
 
 public:
-    explicit TDriveComboBox(QWidget *parent = nullptr);  // the system's drives
-    TDriveComboBox(QWidget *parent, const std::vector<std::string> &drives);
+    explicit DriveComboBoxWidget(QWidget *parent = nullptr);  // the system's drives
+    DriveComboBoxWidget(QWidget *parent, const std::vector<std::string> &drives);
 
     // Lists these drives instead, keeping the selected one where it is still listed.
     void setDrives(const std::vector<std::string> &drives);

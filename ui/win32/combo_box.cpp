@@ -2,7 +2,7 @@
 #include "folders.h"
 #include "layer/combo_box.h"
 #include "layer/drive_combo_box.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 // Push buttons, and buttons with their picture above their text (BitBtn).
 #include "art.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 namespace ui {
 

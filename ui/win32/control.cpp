@@ -3,7 +3,7 @@
 #include "art.h"
 #include "layer/label.h"
 #include "layer/runtime.h"
-#include "win32_impl.h"
+#include "impl.h"
 
 #include <algorithm>
 

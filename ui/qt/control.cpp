@@ -2,12 +2,12 @@
 #include "accessible.h"
 #include "bevel.h"
 #include "components.h"
-#include "drive_combo.h"
-#include "drop_down.h"
+#include "drive_combo_box.h"
+#include "combo_box.h"
 #include "folder_list.h"
 #include "keyboard.h"
 #include "layer/runtime.h"
-#include "layer_impl.h"
+#include "impl.h"
 #include "text.h"
 
 #include <QPushButton>
@@ -33,21 +33,21 @@ QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui
 {
     switch (layout.kind) {
     case ControlKind::Image: {
-        auto *image = new TImage(window);
+        auto *image = new ImageWidget(window);
         if (!layout.picture.empty())
             image->setPicture(picturePath(layout.picture));
         image->setTransparent(layout.transparent);
         image->setStretch(layout.stretch);
-        QObject::connect(image, &TImage::clicked, image, firing(impl, &ui::Image::onClick));
+        QObject::connect(image, &ImageWidget::clicked, image, firing(impl, &ui::Image::onClick));
         return image;
     }
     case ControlKind::Label: {
-        auto *label = new TLabel(window);
+        auto *label = new LabelWidget(window);
         label->setText(toText(layout.text));
         label->setLayout(layout);
         if (layout.centred)
             label->setAlignment(Qt::AlignCenter);
-        QObject::connect(label, &TLabel::clicked, label, firing(impl, &ui::Label::onClick));
+        QObject::connect(label, &LabelWidget::clicked, label, firing(impl, &ui::Label::onClick));
         return label;
     }
     case ControlKind::Button: {
@@ -69,27 +69,27 @@ QWidget *makeWidget(const core::ControlLayout &layout, QWidget *window, const ui
         return button;
     }
     case ControlKind::ComboBox: {
-        auto *list = new TComboBox(window);
+        auto *list = new ComboBoxWidget(window);
         for (const std::string &item : layout.items)
             list->addItem(toText(item));
         list->setItemIndex(layout.itemIndex);
-        QObject::connect(list, &TComboBox::changed, list, firing(impl, &ui::ComboBox::onChange));
+        QObject::connect(list, &ComboBoxWidget::changed, list, firing(impl, &ui::ComboBox::onChange));
         return list;
     }
     case ControlKind::DirectoryListBox: {
-        auto *list = new TDirectoryListBox(window);
-        QObject::connect(list, &TDirectoryListBox::mouseDown, list,
+        auto *list = new FolderListWidget(window);
+        QObject::connect(list, &FolderListWidget::mouseDown, list,
                          firing(impl, &ui::DirectoryListBox::onMouseDown));
         return list;
     }
     case ControlKind::DriveComboBox: {
-        auto *drives = new TDriveComboBox(window);
-        QObject::connect(drives, &TDriveComboBox::changed, drives, firing(impl, &ui::DriveComboBox::onChange));
+        auto *drives = new DriveComboBoxWidget(window);
+        QObject::connect(drives, &DriveComboBoxWidget::changed, drives, firing(impl, &ui::DriveComboBox::onChange));
         return drives;
     }
     case ControlKind::Bevel: {
-        auto *bevel = new TBevel(window);
-        bevel->setShape(layout.bottomLineOnly ? TBevel::BottomLine : TBevel::Box);
+        auto *bevel = new BevelWidget(window);
+        bevel->setShape(layout.bottomLineOnly ? BevelWidget::BottomLine : BevelWidget::Box);
         return bevel;
     }
     }
@@ -133,7 +133,7 @@ void runtime::setControlEnabled(Control::Impl &control, bool on)
 
 void runtime::setLabelText(Control::Impl &label, const std::string &text)
 {
-    static_cast<TLabel *>(label.widget)->setText(toText(text));
+    static_cast<LabelWidget *>(label.widget)->setText(toText(text));
     // Drop-downs and lists are read by the labels beside them.
     if (label.member)
         renameForReaders(label.member->form());
@@ -141,7 +141,7 @@ void runtime::setLabelText(Control::Impl &label, const std::string &text)
 
 std::string runtime::labelText(const Control::Impl &label)
 {
-    return toBytes(static_cast<TLabel *>(label.widget)->text());
+    return toBytes(static_cast<LabelWidget *>(label.widget)->text());
 }
 
 void runtime::setButtonText(Control::Impl &button, const std::string &text)
@@ -156,57 +156,57 @@ std::string runtime::buttonText(const Control::Impl &button)
 
 int runtime::comboEntryCount(const Control::Impl &combo)
 {
-    return static_cast<TComboBox *>(combo.widget)->count();
+    return static_cast<ComboBoxWidget *>(combo.widget)->count();
 }
 
 void runtime::setComboEntry(Control::Impl &combo, int n, const std::string &text)
 {
-    static_cast<TComboBox *>(combo.widget)->setItem(n, toText(text));
+    static_cast<ComboBoxWidget *>(combo.widget)->setItem(n, toText(text));
 }
 
 int runtime::comboSelection(const Control::Impl &combo)
 {
-    return static_cast<TComboBox *>(combo.widget)->itemIndex();
+    return static_cast<ComboBoxWidget *>(combo.widget)->itemIndex();
 }
 
 void runtime::setComboSelection(Control::Impl &combo, int n)
 {
-    static_cast<TComboBox *>(combo.widget)->setItemIndex(n);
+    static_cast<ComboBoxWidget *>(combo.widget)->setItemIndex(n);
 }
 
 std::string runtime::comboText(const Control::Impl &combo)
 {
-    return toBytes(static_cast<TComboBox *>(combo.widget)->currentText());
+    return toBytes(static_cast<ComboBoxWidget *>(combo.widget)->currentText());
 }
 
 std::string runtime::folderListDirectory(const Control::Impl &list)
 {
-    return static_cast<TDirectoryListBox *>(list.widget)->directory();
+    return static_cast<FolderListWidget *>(list.widget)->directory();
 }
 
 void runtime::setFolderListDirectory(Control::Impl &list, const std::string &folder)
 {
-    static_cast<TDirectoryListBox *>(list.widget)->setDirectory(folder);
+    static_cast<FolderListWidget *>(list.widget)->setDirectory(folder);
 }
 
 void runtime::setFolderListDrive(Control::Impl &list, const std::string &driveRoot)
 {
-    static_cast<TDirectoryListBox *>(list.widget)->setDrive(driveRoot);
+    static_cast<FolderListWidget *>(list.widget)->setDrive(driveRoot);
 }
 
 std::string runtime::selectedDrive(const Control::Impl &drives)
 {
-    return static_cast<TDriveComboBox *>(drives.widget)->drive();
+    return static_cast<DriveComboBoxWidget *>(drives.widget)->drive();
 }
 
 void runtime::setSelectedDrive(Control::Impl &drives, const std::string &driveRoot)
 {
-    static_cast<TDriveComboBox *>(drives.widget)->setDrive(driveRoot);
+    static_cast<DriveComboBoxWidget *>(drives.widget)->setDrive(driveRoot);
 }
 
 void runtime::setDriveList(Control::Impl &drives, const std::vector<std::string> &list)
 {
-    static_cast<TDriveComboBox *>(drives.widget)->setDrives(list);
+    static_cast<DriveComboBoxWidget *>(drives.widget)->setDrives(list);
 }
 
 } // namespace ui

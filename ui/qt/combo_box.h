@@ -4,11 +4,11 @@
 // no entry; a change signal for the user's doing only.
 #include <QComboBox>
 
-class TComboBox : public QComboBox {
+class ComboBoxWidget : public QComboBox {
     Q_OBJECT
 
 public:
-    explicit TComboBox(QWidget *parent = nullptr);
+    explicit ComboBoxWidget(QWidget *parent = nullptr);
 
     // Replaces entry n's text in place; an entry that does not exist is a
     // list index error.
