@@ -4,7 +4,8 @@
 #include "Unit4.h"
 #include "access.h"
 #include "app_fixture.h"
-#include "components.h"
+#include "image.h"
+#include "label.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -3,7 +3,8 @@
 #include "access.h"
 #include "app_fixture.h"
 #include "bevel.h"
-#include "components.h"
+#include "image.h"
+#include "label.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

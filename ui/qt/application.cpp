@@ -1,4 +1,4 @@
-#include "components.h"
+#include "image.h"
 #include "ending_signals.h"
 #include "layer/runtime.h"
 #include "impl.h"
@@ -218,7 +218,10 @@ int ui::runtime::runEventLoop()
 
 void ui::runtime::endEventLoop()
 {
-    QCoreApplication::quit();
+    // Not quit(): that first asks every shown window to close, and the
+    // windows answer a close themselves, so a window still on the screen
+    // (a picker left open) would keep the program running.
+    QCoreApplication::exit(0);
 }
 
 void ui::runtime::afterFirstFrame(Form &form, std::function<void()> work)

@@ -1,6 +1,6 @@
 #include "skinned_window.h"
 
-#include "components.h"
+#include "image.h"
 
 #include <QChildEvent>
 #include <QGuiApplication>

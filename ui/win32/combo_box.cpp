@@ -1,19 +1,13 @@
-// The editable drop-down and the drive drop-down.
-#include "folders.h"
-#include "layer/combo_box.h"
-#include "layer/drive_combo_box.h"
+// The editable drop-down.
 #include "impl.h"
+#include "layer/combo_box.h"
 
 namespace ui {
-
-namespace {
-
-constexpr int kListHeight = 160;  // the open list, below the box
 
 // The closed box takes the height of its layout place, or the least its font
 // allows. The box settles its size from the font only when asked, so it is
 // measured again after the first step.
-void fitHeight(HWND combo, int height)
+void fitComboHeight(HWND combo, int height)
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         RECT box;
@@ -26,6 +20,13 @@ void fitHeight(HWND combo, int height)
     }
 }
 
+int comboSelected(HWND combo)
+{
+    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
+
+namespace {
+
 std::string entryText(HWND combo, int n)
 {
     const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(n), 0);
@@ -35,11 +36,6 @@ std::string entryText(HWND combo, int n)
     text.resize(static_cast<std::size_t>(
         SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(&text[0]))));
     return text;
-}
-
-int selected(HWND combo)
-{
-    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
 }
 
 struct ComboBoxImpl : Control::Impl {
@@ -52,14 +48,14 @@ struct ComboBoxImpl : Control::Impl {
         for (const std::string &item : layout.items)
             SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::fromLayoutText(item).c_str()));
         SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(layout.itemIndex), 0);
-        fitHeight(hwnd, layout.bounds.height);
+        fitComboHeight(hwnd, layout.bounds.height);
     }
 
-    int droppedHeight() const override { return form.scale.length(kListHeight); }
+    int droppedHeight() const override { return form.scale.length(kComboListHeight); }
     void rescale() override
     {
         Impl::rescale();
-        fitHeight(hwnd, layout.bounds.height);
+        fitComboHeight(hwnd, layout.bounds.height);
     }
 
     int count() const { return static_cast<int>(SendMessageA(hwnd, CB_GETCOUNT, 0, 0)); }
@@ -67,7 +63,7 @@ struct ComboBoxImpl : Control::Impl {
     void setItem(int n, const std::string &text)
     {
         const Quiet hush(*this);
-        const int before = selected(hwnd);
+        const int before = comboSelected(hwnd);
         SendMessageA(hwnd, CB_DELETESTRING, static_cast<WPARAM>(n), 0);
         SendMessageA(hwnd, CB_INSERTSTRING, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(text.c_str()));
         // The selected entry stays selected and shows its new text.
@@ -96,10 +92,10 @@ struct ComboBoxImpl : Control::Impl {
             // The box shows the chosen entry only after this notification;
             // the handler reads it now.
             const Quiet hush(*this);
-            SetWindowTextA(hwnd, entryText(hwnd, selected(hwnd)).c_str());
+            SetWindowTextA(hwnd, entryText(hwnd, comboSelected(hwnd)).c_str());
         } else if (code == CBN_EDITCHANGE) {
             followText();
-        } else if (code != CBN_CLOSEUP || (selected(hwnd) == lastIndex && win32::windowText(hwnd) == lastText)) {
+        } else if (code != CBN_CLOSEUP || (comboSelected(hwnd) == lastIndex && win32::windowText(hwnd) == lastText)) {
             // Opening the list may itself choose the entry that begins with
             // the typed text (the system's own behaviour); that is the
             // user's change too, seen when the list closes.
@@ -111,7 +107,7 @@ struct ComboBoxImpl : Control::Impl {
 
     void noteState()
     {
-        lastIndex = selected(hwnd);
+        lastIndex = comboSelected(hwnd);
         lastText = win32::windowText(hwnd);
     }
 
@@ -121,7 +117,7 @@ struct ComboBoxImpl : Control::Impl {
     {
         const std::string typed = win32::windowText(hwnd);
         const int match = combo::entryOfText(typed, count(), [this](int n) { return entryText(hwnd, n); });
-        if (match == selected(hwnd))
+        if (match == comboSelected(hwnd))
             return;
         const Quiet hush(*this);
         const LRESULT caret = SendMessageA(hwnd, CB_GETEDITSEL, 0, 0);
@@ -149,54 +145,11 @@ struct ComboBoxImpl : Control::Impl {
     std::string lastText;
 };
 
-struct DriveComboBoxImpl : Control::Impl {
-    DriveComboBoxImpl(Form::Impl &owner, const core::ControlLayout &controlLayout)
-        : Impl(owner, controlLayout), choice(core::listDrives())
-    {
-    }
-
-    void create(int id) override
-    {
-        hwnd = makeChild(form, layout, id, "COMBOBOX", WS_VSCROLL | CBS_DROPDOWNLIST, 0, droppedHeight());
-        fitHeight(hwnd, layout.bounds.height);
-        showChoice();
-    }
-
-    int droppedHeight() const override { return form.scale.length(kListHeight); }
-    void rescale() override
-    {
-        Impl::rescale();
-        fitHeight(hwnd, layout.bounds.height);
-    }
-
-    // Lists the choice's drives, its chosen one shown.
-    void showChoice()
-    {
-        SendMessageA(hwnd, CB_RESETCONTENT, 0, 0);
-        for (const std::string &drive : choice.drives())
-            SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.c_str()));
-        SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(choice.chosen()), 0);
-    }
-
-    void command(WORD code) override
-    {
-        if (code == CBN_SELCHANGE && choice.userPicked(selected(hwnd)))
-            fire(member, &DriveComboBox::onChange);
-    }
-
-    DriveChoice choice;
-};
-
 } // namespace
 
 std::unique_ptr<Control::Impl> makeComboBox(Form::Impl &form, const core::ControlLayout &layout)
 {
     return std::make_unique<ComboBoxImpl>(form, layout);
-}
-
-std::unique_ptr<Control::Impl> makeDriveComboBox(Form::Impl &form, const core::ControlLayout &layout)
-{
-    return std::make_unique<DriveComboBoxImpl>(form, layout);
 }
 
 int runtime::comboEntryCount(const Control::Impl &combo)
@@ -211,7 +164,7 @@ void runtime::setComboEntry(Control::Impl &combo, int n, const std::string &text
 
 int runtime::comboSelection(const Control::Impl &combo)
 {
-    return selected(combo.hwnd);
+    return comboSelected(combo.hwnd);
 }
 
 void runtime::setComboSelection(Control::Impl &combo, int n)
@@ -222,25 +175,6 @@ void runtime::setComboSelection(Control::Impl &combo, int n)
 std::string runtime::comboText(const Control::Impl &combo)
 {
     return win32::windowText(combo.hwnd);
-}
-
-std::string runtime::selectedDrive(const Control::Impl &drives)
-{
-    return static_cast<const DriveComboBoxImpl &>(drives).choice.drive();
-}
-
-void runtime::setSelectedDrive(Control::Impl &drives, const std::string &driveRoot)
-{
-    auto &list = static_cast<DriveComboBoxImpl &>(drives);
-    if (list.choice.choose(driveRoot))
-        SendMessageA(list.hwnd, CB_SETCURSEL, static_cast<WPARAM>(list.choice.chosen()), 0);
-}
-
-void runtime::setDriveList(Control::Impl &drives, const std::vector<std::string> &list)
-{
-    auto &combo = static_cast<DriveComboBoxImpl &>(drives);
-    combo.choice.setDrives(list);
-    combo.showChoice();
 }
 
 } // namespace ui

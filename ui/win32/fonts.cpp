@@ -1,8 +1,6 @@
-// Fonts and the layouts' texts for the "A" functions.
-#include "code_page.h"
+// Tahoma at the layouts' sizes, made once each.
 #include "impl.h"
 
-#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -18,18 +16,6 @@ HFONT font(const core::Font &font)
                            font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
     return slot;
-}
-
-std::string fromLayoutText(const std::string &utf8)
-{
-    const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
-    if (ascii)
-        return utf8;
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], size)));
-    return core::systemFromWide(wide);
 }
 
 } // namespace win32

@@ -86,10 +86,19 @@ struct Control::Impl {
 
 // Makes the runtime's side of a control of the layout.
 std::unique_ptr<Control::Impl> makeControl(Form::Impl &form, const core::ControlLayout &layout);
+std::unique_ptr<Control::Impl> makeLabel(Form::Impl &form, const core::ControlLayout &layout);
+std::unique_ptr<Control::Impl> makeImage(Form::Impl &form, const core::ControlLayout &layout);
+std::unique_ptr<Control::Impl> makeBevel(Form::Impl &form, const core::ControlLayout &layout);
 std::unique_ptr<Control::Impl> makeButton(Form::Impl &form, const core::ControlLayout &layout);
 std::unique_ptr<Control::Impl> makeComboBox(Form::Impl &form, const core::ControlLayout &layout);
 std::unique_ptr<Control::Impl> makeDriveComboBox(Form::Impl &form, const core::ControlLayout &layout);
 std::unique_ptr<Control::Impl> makeDirectoryListBox(Form::Impl &form, const core::ControlLayout &layout);
+
+// The native drop-downs' shared parts: the open list's height below the box
+// (at 96 DPI), the closed box fitted to a height, the selected entry.
+inline constexpr int kComboListHeight = 160;
+void fitComboHeight(HWND combo, int height);
+int comboSelected(HWND combo);
 
 // A native child control of `form` in the place of `layout`, in its font.
 HWND makeChild(Form::Impl &form, const core::ControlLayout &layout, int id, const char *windowClass,
