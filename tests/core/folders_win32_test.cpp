@@ -29,6 +29,25 @@ TEST(FoldersWin32, SubfoldersAreEveryFolderIgnoringCaseWithNamesAsBytes)
     EXPECT_EQ(core::subfolderPath("C:\\games", "roms"), "C:\\games\\roms");
 }
 
+// A drive letter without a medium behind it (an empty card slot, here an
+// unused letter) lists no subfolders, and the thread's error mode, which
+// keeps Windows' "No disk" box away meanwhile, is the caller's again after.
+TEST(FoldersWin32, DriveWithoutMediumListsNothingAndLeavesTheErrorModeAsItWas)
+{
+    const DWORD used = GetLogicalDrives();
+    char letter = 'Z';
+    while (letter > 'D' && (used & (1u << (letter - 'A'))))
+        --letter;
+    const DWORD callers = SEM_NOGPFAULTERRORBOX;
+    DWORD before = 0;
+    ASSERT_TRUE(SetThreadErrorMode(callers, &before));
+    for (const std::string &folder : {std::string(1, letter) + ":\\", std::string(1, letter) + ":\\roms"}) {
+        EXPECT_EQ(core::listSubfolders(folder), Names{}) << folder;
+        EXPECT_EQ(GetThreadErrorMode(), callers) << folder;
+    }
+    SetThreadErrorMode(before, nullptr);
+}
+
 TEST(FoldersWin32, DrivesAreTheSystemsRootsAndAFolderLiesOnItsLetter)
 {
     const Names drives = core::listDrives();
