@@ -1,8 +1,10 @@
-// Replacing a file where Windows differs: the root of the current drive, and
-// a target that another program holds open or that is read-only.
+// Replacing a file where Windows differs: the root of the current drive, a
+// target that another program holds open or that is read-only, attributes,
+// and a folder that takes no new file.
 #include "config_writer.h"
 #include "errors.h"
 #include "safe_file.h"
+#include "safe_file_win32.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +102,79 @@ TEST(ReplaceFileWin32, TargetThatCannotBeReplacedStaysAsItWas)
 
         if (h != INVALID_HANDLE_VALUE)
             CloseHandle(h);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+namespace {
+
+const DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+DWORD keptAttributes(const std::string &path)
+{
+    return GetFileAttributesA(path.c_str()) & kKept;
+}
+
+// The folder takes no new file, as one the user may only write files in.
+class FolderRefusingNewFiles : public ::testing::Test {
+protected:
+    FolderRefusingNewFiles()
+        : previous_(core::setMakeTemporaryFile([](const std::string &, std::string &) {
+              SetLastError(ERROR_ACCESS_DENIED);
+              return false;
+          }))
+    {
+    }
+    ~FolderRefusingNewFiles() override { core::setMakeTemporaryFile(previous_); }
+
+    core::MakeTemporaryFile previous_;
+};
+
+} // namespace
+
+TEST_F(FolderRefusingNewFiles, WritableFileIsWrittenInPlaceWithItsAttributes)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "EMULATOR.INI";
+    struct Case {
+        std::string old, now;
+        DWORD attributes;
+    };
+    for (const Case &c : {Case{"a longer old file", "new", 0}, Case{"o", "new and longer", 0},
+                          Case{"old", "new", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}}) {
+        SCOPED_TRACE(c.old);
+        writeBytes(path, c.old);
+        SetFileAttributesA(path.c_str(), c.attributes ? c.attributes : FILE_ATTRIBUTE_NORMAL);
+        EXPECT_NO_THROW(core::replaceFile(path, c.now));
+        EXPECT_EQ(readBytes(path), c.now);
+        EXPECT_EQ(keptAttributes(path), c.attributes);
+        EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+
+    // A new file, or a read-only one, cannot be written there at all.
+    DeleteFileA(path.c_str());
+    EXPECT_THROW(core::replaceFile(path, "new"), core::FileCreateError);
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{});
+    writeBytes(path, "old");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_THROW(core::replaceFile(path, "new"), core::FileCreateError);
+    EXPECT_EQ(readBytes(path), "old");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(ReplaceFileWin32, ReplacedFileKeepsItsHiddenAndSystemAttributes)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "EMULATOR.INI";
+    for (const DWORD attributes : {DWORD(0), DWORD(FILE_ATTRIBUTE_HIDDEN), DWORD(FILE_ATTRIBUTE_SYSTEM), kKept}) {
+        SCOPED_TRACE(attributes);
+        writeBytes(path, "old");
+        SetFileAttributesA(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
+        EXPECT_NO_THROW(core::replaceFile(path, "new"));
+        EXPECT_EQ(readBytes(path), "new");
+        EXPECT_EQ(keptAttributes(path), attributes);
+        EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
