@@ -56,6 +56,34 @@ TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahomaWithinIts
     EXPECT_EQ(tip(Form1->Label6), folder);
 }
 
+// The program folder lies in the drag strip, where the mouse is over the
+// caption, not the client area: its tooltip still shows the folder whole.
+TEST_F(WindowsRun, ProgramFolderCutInTheStripShowsWholeInItsTooltipUnderTheMouse)
+{
+    start();
+    const std::string folder = "C:\\users\\Administrateur\\AppData\\Local\\Programs\\Dravomel\\fr";
+    Form1->Label10.setText(folder);
+    ASSERT_EQ(tip(Form1->Label10), folder);
+    const HWND tips = Form1->impl().tips;
+    SendMessageA(tips, TTM_SETDELAYTIME, TTDT_INITIAL, 0);
+    const RECT &place = Form1->Label10.impl().bounds;
+    POINT over{place.left + 40, (place.top + place.bottom) / 2};
+    ASSERT_LT(over.y, kDragStripHeight);
+    ClientToScreen(handle(*Form1), &over);
+    SetCursorPos(over.x, over.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+    // Shown once the tooltip's own timer fires; without it, never.
+    for (int wait = 0; wait < 200 && !IsWindowVisible(tips); ++wait) {
+        pump();
+        Sleep(10);
+    }
+    EXPECT_TRUE(IsWindowVisible(tips));
+    SetCursorPos(0, 0);
+}
+
 TEST_F(WindowsRun, TheStripDragsTheWindowAndAControlBelowItDoesNot)
 {
     start();
