@@ -106,75 +106,45 @@ TEST(ReplaceFileWin32, TargetThatCannotBeReplacedStaysAsItWas)
     }
 }
 
-namespace {
-
-const DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-
-DWORD keptAttributes(const std::string &path)
+static bool refuseNewFile(const std::string &, std::string &)
 {
-    return GetFileAttributesA(path.c_str()) & kKept;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
 }
 
-// The folder takes no new file, as one the user may only write files in.
-class FolderRefusingNewFiles : public ::testing::Test {
-protected:
-    FolderRefusingNewFiles()
-        : previous_(core::setMakeTemporaryFile([](const std::string &, std::string &) {
-              SetLastError(ERROR_ACCESS_DENIED);
-              return false;
-          }))
-    {
-    }
-    ~FolderRefusingNewFiles() override { core::setMakeTemporaryFile(previous_); }
-
-    core::MakeTemporaryFile previous_;
-};
-
-} // namespace
-
-TEST_F(FolderRefusingNewFiles, WritableFileIsWrittenInPlaceWithItsAttributes)
+// A replaced file stays hidden or system. Where the folder takes no new file
+// (one the user may only change files in) a writable file is written in
+// place; a missing or read-only one there is the file-create error.
+TEST(ReplaceFileWin32, KeepsAttributesAndWritesInPlaceWhereTheFolderTakesNoNewFile)
 {
     ScratchFolder folder;
     const std::string path = folder / "EMULATOR.INI";
-    struct Case {
-        std::string old, now;
+    const DWORD hidden = FILE_ATTRIBUTE_HIDDEN, system = FILE_ATTRIBUTE_SYSTEM, readOnly = FILE_ATTRIBUTE_READONLY;
+    const struct {
+        bool refusesNewFiles;
+        const char *old;
         DWORD attributes;
-    };
-    for (const Case &c : {Case{"a longer old file", "new", 0}, Case{"o", "new and longer", 0},
-                          Case{"old", "new", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}}) {
-        SCOPED_TRACE(c.old);
-        writeBytes(path, c.old);
-        SetFileAttributesA(path.c_str(), c.attributes ? c.attributes : FILE_ATTRIBUTE_NORMAL);
-        EXPECT_NO_THROW(core::replaceFile(path, c.now));
-        EXPECT_EQ(readBytes(path), c.now);
-        EXPECT_EQ(keptAttributes(path), c.attributes);
-        EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
+    } cases[] = {{false, "old", hidden}, {false, "old", system}, {true, "a long old file", 0},
+                 {true, "o", hidden | system}, {true, nullptr, 0}, {true, "old", readOnly}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(&c - cases);
+        if (c.old) {
+            writeBytes(path, c.old);
+            SetFileAttributesA(path.c_str(), c.attributes ? c.attributes : FILE_ATTRIBUTE_NORMAL);
+        }
+        core::setMakeTemporaryFile(c.refusesNewFiles ? refuseNewFile : nullptr);
+        const bool writable = c.old && !(c.attributes & readOnly);
+        if (writable)
+            EXPECT_NO_THROW(core::replaceFile(path, "new"));
+        else
+            EXPECT_THROW(core::replaceFile(path, "new"), core::FileCreateError);
+        core::setMakeTemporaryFile(nullptr);
+        EXPECT_EQ(entries(folder.path()).size(), c.old ? 1u : 0u);
+        if (c.old) {
+            EXPECT_EQ(readBytes(path), writable ? "new" : c.old);
+            EXPECT_EQ(GetFileAttributesA(path.c_str()) & (hidden | system | readOnly), c.attributes);
+        }
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-
-    // A new file, or a read-only one, cannot be written there at all.
-    DeleteFileA(path.c_str());
-    EXPECT_THROW(core::replaceFile(path, "new"), core::FileCreateError);
-    EXPECT_EQ(entries(folder.path()), std::vector<std::string>{});
-    writeBytes(path, "old");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_THROW(core::replaceFile(path, "new"), core::FileCreateError);
-    EXPECT_EQ(readBytes(path), "old");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
-TEST(ReplaceFileWin32, ReplacedFileKeepsItsHiddenAndSystemAttributes)
-{
-    ScratchFolder folder;
-    const std::string path = folder / "EMULATOR.INI";
-    for (const DWORD attributes : {DWORD(0), DWORD(FILE_ATTRIBUTE_HIDDEN), DWORD(FILE_ATTRIBUTE_SYSTEM), kKept}) {
-        SCOPED_TRACE(attributes);
-        writeBytes(path, "old");
-        SetFileAttributesA(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL);
-        EXPECT_NO_THROW(core::replaceFile(path, "new"));
-        EXPECT_EQ(readBytes(path), "new");
-        EXPECT_EQ(keptAttributes(path), attributes);
-        EXPECT_EQ(entries(folder.path()), std::vector<std::string>{"EMULATOR.INI"});
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
     }
 }
