@@ -225,48 +225,32 @@ check_packages() {
     [ -f emu/EMULATOR.INI ] || fail "uninstalling removed an EMULATOR.INI"
 
     # ---------------------------------------------------------------------
-    # What the user had stays. A program folder of their own (holding a
-    # LNGFILE) is kept by an install, taken over only with /REPLACE, and is
-    # there exactly as it was after each uninstall; a README.txt they had in
-    # the chosen folder is neither overwritten nor removed. That folder's
-    # name has letters outside the code page (Windows-1252), as an account
-    # "Łukasz" has: the installed program still finds its texts.
-    # (/D= takes no quotes, so the name has no space.)
-    stored_dmpath() {  # exactly, in UTF-8: reg query would give it in the code page
+    # What the user had stays: their own DMpath (with a LNGFILE) and a
+    # README.txt in the chosen folder, named outside the code page as an
+    # account "Łukasz" is, are kept by an install and by each uninstall;
+    # /REPLACE takes the DMpath over, and the program there shows its texts.
+    stored_dmpath() {  # exactly: reg query gives it in the code page
         win reg export 'HKCU\Software\Dravomel' 'C:\dmpath.reg' /y >/dev/null
         iconv -f UTF-16LE -t UTF-8 "$WINEPREFIX/drive_c/dmpath.reg" | tr -d '\r' |
             sed -n 's/^"DMpath"="\(.*\)"$/\1/p' | sed 's/\\\\/\\/g'
     }
-    mkdir "own texts" "ŁukaszΩ"
-    cp "$dir/packaging/windows/en/LNGFILE" "own texts/LNGFILE"
-    printf 'mine\r\n' >"ŁukaszΩ/README.txt"
-    local own target
-    own=$(win winepath -w "$pkg/own texts")
-    target=$(win winepath -w "$pkg/ŁukaszΩ")
+    mkdir own ŁukaszΩ && cp "$dir/packaging/windows/en/LNGFILE" own/ && echo mine >ŁukaszΩ/README.txt
+    local own target setup=("$wine64" "$dir/Dravomel-$version-win64-setup.exe" /S)
+    own=$(win winepath -w "$pkg/own") target=$(win winepath -w "$pkg/ŁukaszΩ")
     win reg add 'HKCU\Software\Dravomel' /v DMpath /d "$own" /f >/dev/null
-    kept_readme() { printf 'mine\r\n' | cmp -s - "$pkg/ŁukaszΩ/README.txt"; }
-    "$wine64" "$dir/Dravomel-$version-win64-setup.exe" /S "/D=$target" || fail "the installer failed"
-    wineserver -w
-    [ "$(stored_dmpath)" = "$own" ] || fail "the installer replaced the user's own DMpath: $(stored_dmpath)"
-    kept_readme || fail "the installer overwrote the user's README.txt"
-    [ -f "ŁukaszΩ/LICENSE.txt" ] && [ -f "ŁukaszΩ/fr/LNGFILE" ] || fail "nothing installed beside the user's file"
-    uninstall_keeps_mine() {
-        "$wine64" "$target\\Uninstall.exe" /S || fail "the uninstaller failed"
-        wineserver -w
-        [ "$(stored_dmpath)" = "$own" ] || fail "uninstalling did not leave the user's DMpath: $(stored_dmpath)"
-        kept_readme || fail "the uninstaller removed or changed the user's README.txt"
-        [ "$(ls "ŁukaszΩ")" = README.txt ] || fail "uninstalling left $(ls "ŁukaszΩ" | tr '\n' ' ')"
+    uninstall_leaves_mine() {  # $1: the DMpath the install left
+        [ "$(stored_dmpath)|$(cat ŁukaszΩ/README.txt)" = "$1|mine" ] || fail "installed: $(stored_dmpath)"
+        "$wine64" "$target\\Uninstall.exe" /S && wineserver -w || fail "the uninstaller failed"
+        [ "$(stored_dmpath)|$(ls ŁukaszΩ)|$(cat ŁukaszΩ/README.txt)" = "$own|README.txt|mine" ] ||
+            fail "uninstalled: $(stored_dmpath), $(ls ŁukaszΩ | tr '\n' ' ')"
     }
-    uninstall_keeps_mine
-    "$wine64" "$dir/Dravomel-$version-win64-setup.exe" /S /REPLACE "/D=$target" || fail "the installer failed"
-    wineserver -w
-    [ "$(stored_dmpath)" = "$target\\fr" ] || fail "/REPLACE did not store $target\\fr: $(stored_dmpath)"
+    "${setup[@]}" "/D=$target" && wineserver -w || fail "the installer failed"  # /D= takes no quotes
+    uninstall_leaves_mine "$own"
+    "${setup[@]}" /REPLACE "/D=$target" && wineserver -w || fail "the installer failed"
     timeout 120 "$wine64" "$target\\Dravomel.exe" </dev/null >/dev/null 2>&1 &
-    win "$dir/tests/read_window.exe" 30 >shown.txt || fail "the program installed in $target showed no readable window"
-    win taskkill /im Dravomel.exe >/dev/null
-    wait
-    shows_french shown.txt || fail "installed in $target, the program shows no French texts: $(tr '\n' '|' <shown.txt)"
-    uninstall_keeps_mine
+    win "$dir/tests/read_window.exe" 30 >shown.txt && win taskkill /im Dravomel.exe >/dev/null; wait
+    shows_french shown.txt || fail "installed in $target, no French texts: $(tr '\n' '|' <shown.txt)"
+    uninstall_leaves_mine "$target\\fr"
     win reg delete 'HKCU\Software\Dravomel' /v DMpath /f >/dev/null
     # ---------------------------------------------------------------------
 
