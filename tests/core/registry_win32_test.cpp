@@ -154,8 +154,8 @@ TEST_F(RegistryTest, ProgramFolderOfAnyNameOpensThroughTheSystemCodePage)
         CloseHandle(CreateFileW((folder + L"\\LNGFILE").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
         RegSetKeyValueW(scratch_, L"Software\\Dravomel", L"DMpath", REG_SZ, folder.c_str(),
                         static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-        const std::string read = core::openStoredSettings(hive_)->readString("DMpath");
-        EXPECT_NE(GetFileAttributesA((read + "\\LNGFILE").c_str()), INVALID_FILE_ATTRIBUTES) << read;
+        const std::string read = core::openStoredSettings(hive_)->readString("DMpath") + "\\LNGFILE";
+        EXPECT_NE(GetFileAttributesA(read.c_str()), INVALID_FILE_ATTRIBUTES) << read;
     }
 }
 

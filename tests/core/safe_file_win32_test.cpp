@@ -106,12 +106,6 @@ TEST(ReplaceFileWin32, TargetThatCannotBeReplacedStaysAsItWas)
     }
 }
 
-static bool refuseNewFile(const std::string &, std::string &)
-{
-    SetLastError(ERROR_ACCESS_DENIED);
-    return false;
-}
-
 // A replaced file stays hidden or system. Where the folder takes no new file
 // (one the user may only change files in) a writable file is written in
 // place; a missing or read-only one there is the file-create error.
@@ -126,24 +120,25 @@ TEST(ReplaceFileWin32, KeepsAttributesAndWritesInPlaceWhereTheFolderTakesNoNewFi
         DWORD attributes;
     } cases[] = {{false, "old", hidden}, {false, "old", system}, {true, "a long old file", 0},
                  {true, "o", hidden | system}, {true, nullptr, 0}, {true, "old", readOnly}};
+    const core::MakeTemporaryFile refuse = [](const std::string &, std::string &) {
+        return SetLastError(ERROR_ACCESS_DENIED), false;
+    };
     for (const auto &c : cases) {
         SCOPED_TRACE(&c - cases);
-        if (c.old) {
-            writeBytes(path, c.old);
-            SetFileAttributesA(path.c_str(), c.attributes ? c.attributes : FILE_ATTRIBUTE_NORMAL);
-        }
-        core::setMakeTemporaryFile(c.refusesNewFiles ? refuseNewFile : nullptr);
+        if (c.old)
+            writeBytes(path, c.old), SetFileAttributesA(path.c_str(), c.attributes | FILE_ATTRIBUTE_ARCHIVE);
+        core::setMakeTemporaryFile(c.refusesNewFiles ? refuse : nullptr);
         const bool writable = c.old && !(c.attributes & readOnly);
-        if (writable)
+        if (writable) {
             EXPECT_NO_THROW(core::replaceFile(path, "new"));
-        else
+        } else {
             EXPECT_THROW(core::replaceFile(path, "new"), core::FileCreateError);
-        core::setMakeTemporaryFile(nullptr);
-        EXPECT_EQ(entries(folder.path()).size(), c.old ? 1u : 0u);
-        if (c.old) {
-            EXPECT_EQ(readBytes(path), writable ? "new" : c.old);
-            EXPECT_EQ(GetFileAttributesA(path.c_str()) & (hidden | system | readOnly), c.attributes);
         }
+        core::setMakeTemporaryFile(nullptr);
+        EXPECT_EQ(c.old ? readBytes(path) : std::string(), writable ? "new" : c.old ? c.old : "");
+        const DWORD kept = hidden | system | readOnly;  // a missing file reads as having all
+        EXPECT_EQ(GetFileAttributesA(path.c_str()) & kept, c.old ? c.attributes : kept);
+        EXPECT_EQ(entries(folder.path()).size(), c.old ? 1u : 0u);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(path.c_str());
     }
