@@ -80,9 +80,8 @@ const char kHelp[] = R"(Usage: dravomel-register [--lang fr|en] [--folder DIR]
 Gives the current user a stored key whose program folder is a shipped
 language folder, so that the first start of dravomel shows its texts: the
 Linux menu entry and the Windows portable folder's first start run it before
-dravomel. A program folder already stored is never changed while it holds a
-language file (one that lost it, moved or removed, is replaced); a folder
-without a language file is refused.
+dravomel. A program folder already stored is never changed; a folder without
+a language file is refused.
 
   --lang fr|en    the installed French (the default) or English folder
   --folder DIR    DIR instead of an installed language folder

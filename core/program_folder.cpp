@@ -35,9 +35,7 @@ Registration registerProgramFolder(SettingsHive &hive, const std::string &folder
     if (!key)
         return Registration::KeyUnavailable;
     stored = key->readString(kProgramFolderValue);
-    // One that lost its language file (a portable folder moved, an
-    // installation removed) would only show placeholders: it is replaced.
-    if (!stored.empty() && holdsLanguageFile(stored))
+    if (!stored.empty())
         return Registration::AlreadySet;
     stored = absoluteFolder(folder);
     key->writeString(kProgramFolderValue, stored);

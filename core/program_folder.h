@@ -15,11 +15,10 @@ enum class Registration { Written, AlreadySet, KeyUnavailable, NoLanguageFile };
 std::string shippedLanguageFolder(const std::vector<std::string> &roots, const std::string &language);
 
 // Writes `folder`, made absolute, as the program folder value when the key
-// has none yet (or one without a language file), creating the key if needed.
-// A folder that holds no language file is refused and nothing is stored. An
-// existing value that holds one, and every other part of the stored settings,
-// stay as they are. `stored` receives the value the key holds afterwards:
-// the one written or kept.
+// has none yet (or an empty one), creating the key if needed. A folder that
+// holds no language file is refused and nothing is stored. An existing value
+// and every other part of the stored settings stay as they are. `stored`
+// receives the value the key holds afterwards: the one written or kept.
 Registration registerProgramFolder(SettingsHive &hive, const std::string &folder, std::string &stored);
 
 } // namespace core

@@ -193,11 +193,6 @@ TEST_F(StoredSettingsTest, RegisterStoresOnlyALanguageFolderAndAlwaysAbsolute)
         EXPECT_EQ(stored, c.stored) << c.given;
         EXPECT_EQ(fs::exists(file_), c.result != R::NoLanguageFile) << c.given;
     }
-    // A stored folder that lost its language file (moved, removed) is replaced.
-    fs::rename(folder_ + "/lang/fr", folder_ + "/lang/moved");
-    std::string stored;
-    EXPECT_EQ(core::registerProgramFolder(*core::currentUserHive(), "lang/moved", stored), R::Written);
-    EXPECT_EQ(stored, folder_ + "/lang/moved");
     fs::current_path(previous);
 }
 
