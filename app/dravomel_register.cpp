@@ -1,6 +1,7 @@
 // dravomel-register: gives the current user a stored key whose program
 // folder is one of the shipped language folders, unless one is set.
 //   dravomel-register [--lang fr|en] [--folder DIR] | --help | --version
+#include "console_output.h"
 #include "errors.h"
 #include "language_table.h"
 #include "paths.h"
@@ -8,7 +9,6 @@
 #include "settings_hive.h"
 
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -38,9 +38,9 @@ std::string realPath(const std::string &path)
 // The folder this program is in.
 std::string programFolder()
 {
-    char self[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string bin = n > 0 && n < MAX_PATH ? std::string(self, n) : std::string(".\\x");
+    wchar_t self[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::string bin = n > 0 && n < MAX_PATH ? core::systemPathFromWide(std::wstring(self, n)) : std::string(".\\x");
     bin.erase(bin.rfind('\\'));
     return bin;
 }
@@ -94,7 +94,7 @@ could not be opened or written; 2 bad input.
 
 int usage()
 {
-    std::fprintf(stderr, "usage: dravomel-register [--lang fr|en] [--folder DIR]; see --help\n");
+    writeError("usage: dravomel-register [--lang fr|en] [--folder DIR]; see --help\n");
     return 2;
 }
 
@@ -103,11 +103,11 @@ int usage()
 int main(int argc, char **argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::fputs(kHelp, stdout);
+        writeOutput(kHelp);
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::puts("dravomel-register " DRAVOMEL_VERSION);
+        writeOutput("dravomel-register " DRAVOMEL_VERSION "\n");
         return 0;
     }
     std::string lang = "fr";
@@ -117,7 +117,7 @@ int main(int argc, char **argv)
         if (std::strcmp(argv[i], "--lang") == 0 && hasValue) {
             lang = argv[++i];
             if (lang != "fr" && lang != "en") {
-                std::fprintf(stderr, "dravomel-register: no language \"%s\" (fr or en)\n", lang.c_str());
+                writeError("dravomel-register: no language \"" + lang + "\" (fr or en)\n");
                 return 2;
             }
         } else if (std::strcmp(argv[i], "--folder") == 0 && hasValue) {
@@ -129,8 +129,8 @@ int main(int argc, char **argv)
     if (folder.empty()) {
         folder = core::shippedLanguageFolder(languageRoots(), lang);
         if (folder.empty()) {
-            std::fprintf(stderr, "dravomel-register: no shipped language folder \"%s\" found; "
-                                 "give one with --folder DIR\n", lang.c_str());
+            writeError("dravomel-register: no shipped language folder \"" + lang
+                       + "\" found; give one with --folder DIR\n");
             return 2;
         }
         folder = realPath(folder);
@@ -141,21 +141,21 @@ int main(int argc, char **argv)
         std::string stored;
         switch (core::registerProgramFolder(*hive, folder, stored)) {
         case core::Registration::Written:
-            std::printf("Program folder set to %s\n", stored.c_str());
+            writeOutput("Program folder set to " + stored + "\n");
             return 0;
         case core::Registration::AlreadySet:
-            std::printf("Program folder already set to %s; it was kept\n", stored.c_str());
+            writeOutput("Program folder already set to " + stored + "; it was kept\n");
             return 0;
         case core::Registration::NoLanguageFile:
-            std::fprintf(stderr, "dravomel-register: %s holds no language file (%s); nothing was stored\n",
-                         folder.c_str(), core::kLanguageFileName);
+            writeError("dravomel-register: " + folder + " holds no language file (" + core::kLanguageFileName
+                       + "); nothing was stored\n");
             return 2;
         case core::Registration::KeyUnavailable:
-            std::fprintf(stderr, "dravomel-register: the stored settings cannot be opened or created\n");
+            writeError("dravomel-register: the stored settings cannot be opened or created\n");
             return 1;
         }
     } catch (const core::Error &e) {
-        std::fprintf(stderr, "dravomel-register: %s\n", e.what());
+        writeError(std::string("dravomel-register: ") + e.what() + "\n");
     }
     return 1;
 }

@@ -47,10 +47,16 @@ std::vector<std::string> listSubfolders(const std::string &folder)
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
     // Hidden and system folders are listed too; a folder that cannot be
-    // read gives no handle and so no subfolders.
+    // read gives no handle and so no subfolders. A drive without a medium
+    // (an empty card slot) is such a folder: Windows is told not to ask for
+    // a disk in a box of its own, for this thread and this call only.
+    DWORD errorMode = 0;
+    const bool quiet = SetThreadErrorMode(GetThreadErrorMode() | SEM_FAILCRITICALERRORS, &errorMode);
     const HANDLE search = FindFirstFileExA(subfolderPath(folder, "*").c_str(), FindExInfoBasic, &entry,
                                            FindExSearchLimitToDirectories, nullptr,
                                            FIND_FIRST_EX_LARGE_FETCH);
+    if (quiet)
+        SetThreadErrorMode(errorMode, nullptr);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {

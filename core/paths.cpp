@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include "code_page.h"
+
+#include <windows.h>
 #endif
 
 namespace core {
@@ -16,6 +18,19 @@ std::filesystem::path toPath(const std::string &text)
 std::string fromPath(const std::filesystem::path &path)
 {
     return systemFromWide(path.native());
+}
+
+std::string systemPathFromWide(const std::wstring &path)
+{
+    const std::string text = systemFromWide(path);
+    if (wideFromSystem(text) == path)
+        return text;
+    std::wstring shortForm(GetShortPathNameW(path.c_str(), nullptr, 0), L'\0');
+    const DWORD size = GetShortPathNameW(path.c_str(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
+    shortForm.resize(size < shortForm.size() ? size : 0);
+    // No short form (a missing path, a volume without short names): the
+    // nearest text there is.
+    return shortForm.empty() ? text : systemFromWide(shortForm);
 }
 
 #else

@@ -29,4 +29,11 @@ std::string absoluteFolder(const std::string &folder);
 std::filesystem::path toPath(const std::string &text);
 std::string fromPath(const std::filesystem::path &path);
 
+#ifdef _WIN32
+// A path Windows gives in UTF-16, in the system code page. Where a character
+// has no place in the code page (an account named with a "Ł" on a Western
+// one), the path's short form is taken, which the "A" functions can open.
+std::string systemPathFromWide(const std::wstring &path);
+#endif
+
 } // namespace core

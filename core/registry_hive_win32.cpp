@@ -1,6 +1,8 @@
 #include "registry_hive_win32.h"
 
+#include "code_page.h"
 #include "errors.h"
+#include "paths.h"
 
 #include <algorithm>
 
@@ -20,17 +22,21 @@ public:
     RegistryKey(const RegistryKey &) = delete;
     RegistryKey &operator=(const RegistryKey &) = delete;
 
-    // An expandable string reads as its text, unexpanded.
+    // An expandable string reads as its text, unexpanded. Every value is a
+    // folder, read in UTF-16 as stored and given in the system code page,
+    // in its short form where its name does not fit the code page.
     std::string readString(const std::string &name) override
     {
+        const std::wstring wideName = wideFromSystem(name);
         DWORD type = 0;
         DWORD size = 0;
-        LONG result = RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size);
-        std::string data;
+        LONG result = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
+        std::wstring data;
         // The value may grow between asking for its size and reading it.
-        while (result == ERROR_SUCCESS && isText(type) && data.size() < size) {
-            data.resize(size);
-            result = RegQueryValueExA(key_, name.c_str(), nullptr, &type,
+        while (result == ERROR_SUCCESS && isText(type) && data.size() * sizeof(wchar_t) < size) {
+            data.resize((size + sizeof(wchar_t) - 1) / sizeof(wchar_t));
+            size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+            result = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type,
                                       reinterpret_cast<BYTE *>(&data[0]), &size);
             if (result == ERROR_MORE_DATA)
                 result = ERROR_SUCCESS;
@@ -42,9 +48,9 @@ public:
         if (!isText(type))
             throw RegistryError("The stored value \"" + name + "\" is not a text.");
         // The stored bytes need not end with a NUL; the text stops at the first.
-        data.resize(size);
-        data.erase(std::min(data.find('\0'), data.size()));
-        return data;
+        data.resize(size / sizeof(wchar_t));
+        data.erase(std::min(data.find(L'\0'), data.size()));
+        return systemPathFromWide(data);
     }
 
     void writeString(const std::string &name, const std::string &text) override

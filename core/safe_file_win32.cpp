@@ -4,6 +4,7 @@
 #include "safe_file.h"
 
 #include "errors.h"
+#include "safe_file_win32.h"
 
 #include <windows.h>
 
@@ -64,6 +65,51 @@ int writeAll(int fd, const std::string &bytes, const WriteChunk &write)
     return 0;
 }
 
+// Windows names the temporary file itself and creates it, so no other
+// program can take the name first.
+bool makeTemporaryFile(const std::string &folder, std::string &name)
+{
+    char temp[MAX_PATH];
+    if (!GetTempFileNameA(folder.c_str(), "~dv", 0, temp))
+        return false;
+    name = temp;
+    return true;
+}
+
+MakeTemporaryFile makeTemporary = makeTemporaryFile;
+
+// Where the folder takes no new file but the file itself may be written, it
+// is overwritten where it is. Room for the new bytes is reserved first, so
+// that a full disk fails before a byte of the previous file changes; only a
+// failure of the device part way can leave it part written. Its attributes
+// stay as they were.
+void writeInPlace(const std::string &path, const std::string &bytes, const WriteChunk &chunk,
+                  const FlushFile &toDisk)
+{
+    const int fd = _open(path.c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0)
+        throw FileCreateError(path, std::strerror(errno));
+    const long long oldSize = _filelengthi64(fd);
+    const long long newSize = static_cast<long long>(bytes.size());
+    int err = oldSize < 0 ? errno : 0;
+    if (err == 0 && newSize > oldSize && _chsize_s(fd, newSize) != 0) {
+        err = errno;
+        _chsize_s(fd, oldSize);  // a reservation that failed part way
+        _close(fd);
+        throw WriteError(path, std::strerror(err));
+    }
+    if (err == 0)
+        err = writeAll(fd, bytes, chunk);
+    if (err == 0 && _chsize_s(fd, newSize) != 0)
+        err = errno;
+    if (err == 0 && toDisk(fd) != 0)
+        err = errno;
+    if (_close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0)
+        throw WriteError(path, std::strerror(err));
+}
+
 bool moveOver(const std::string &from, const std::string &to, DWORD &error)
 {
     for (int attempt = 1;; ++attempt) {
@@ -79,6 +125,13 @@ bool moveOver(const std::string &from, const std::string &to, DWORD &error)
 }
 
 } // namespace
+
+MakeTemporaryFile setMakeTemporaryFile(MakeTemporaryFile step)
+{
+    const MakeTemporaryFile previous = makeTemporary;
+    makeTemporary = step ? step : makeTemporaryFile;
+    return previous;
+}
 
 void replaceFile(const std::string &path, const std::string &bytes, const WriteChunk &write,
                  const FlushFile &flush)
@@ -98,15 +151,19 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         throw FileCreateError(path, "the file is read-only");
 
-    // Windows names the temporary file itself and creates it, so no other
-    // program can take the name first.
-    char temp[MAX_PATH];
-    if (!GetTempFileNameA(folder.c_str(), "~dv", 0, temp))
-        throw FileCreateError(path, systemMessage(GetLastError()));
-    const int fd = _open(temp, _O_WRONLY | _O_TRUNC | _O_BINARY | _O_NOINHERIT);
+    std::string temp;
+    if (!makeTemporary(folder, temp)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES) {
+            writeInPlace(path, bytes, chunk, toDisk);
+            return;
+        }
+        throw FileCreateError(path, systemMessage(error));
+    }
+    const int fd = _open(temp.c_str(), _O_WRONLY | _O_TRUNC | _O_BINARY | _O_NOINHERIT);
     if (fd < 0) {
         const int err = errno;
-        DeleteFileA(temp);
+        DeleteFileA(temp.c_str());
         throw FileCreateError(path, std::strerror(err));
     }
 
@@ -116,13 +173,21 @@ void replaceFile(const std::string &path, const std::string &bytes, const WriteC
     if (_close(fd) != 0 && err == 0)
         err = errno;
     if (err != 0) {
-        DeleteFileA(temp);
+        DeleteFileA(temp.c_str());
         throw WriteError(path, std::strerror(err));
+    }
+    // A hidden or system file stays one.
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kept)
+        && !SetFileAttributesA(temp.c_str(), attributes & kept)) {
+        const DWORD error = GetLastError();
+        DeleteFileA(temp.c_str());
+        throw FileCreateError(path, systemMessage(error));
     }
 
     DWORD error = 0;
     if (!moveOver(temp, path, error)) {
-        DeleteFileA(temp);
+        DeleteFileA(temp.c_str());
         throw FileCreateError(path, systemMessage(error));
     }
 }

@@ -329,6 +329,32 @@ check_packages() {
     [ "$(value 'HKCU\Software\Dravomel' CPS3)" = 'C:\emu\cps3' ] || fail "uninstalling removed CPS3"
     [ -f emu/EMULATOR.INI ] || fail "uninstalling removed an EMULATOR.INI"
 
+    # ---------------------------------------------------------------------
+    # What the user had stays: their own DMpath (with a LNGFILE) and a
+    # README.txt in the chosen folder, named outside the code page as an
+    # account "Łukasz" is, are kept by an install and by each uninstall;
+    # /REPLACE takes the DMpath over, and the program there shows its texts.
+    mkdir own ŁukaszΩ && cp "$dir/packaging/windows/en/LNGFILE" own/ && echo mine >ŁukaszΩ/README.txt
+    local own target setup=("$wine64" "$dir/Dravomel-$version-win64-setup.exe" /S)
+    own=$(win winepath -w "$pkg/own") target=$(win winepath -w "$pkg/ŁukaszΩ")
+    win reg add 'HKCU\Software\Dravomel' /v DMpath /d "$own" /f >/dev/null
+    uninstall_leaves_mine() {
+        [ "$(cat ŁukaszΩ/README.txt)" = mine ] || fail "the installer overwrote the user's README.txt"
+        "$wine64" "$target\\Uninstall.exe" /S && wineserver -w || fail "the uninstaller failed"
+        [ "$(value 'HKCU\Software\Dravomel' DMpath)|$(ls ŁukaszΩ)|$(cat ŁukaszΩ/README.txt)" = "$own|README.txt|mine" ] ||
+            fail "uninstalled: $(value 'HKCU\Software\Dravomel' DMpath), $(ls ŁukaszΩ | tr '\n' ' ')"
+    }
+    "${setup[@]}" "/D=$target" && wineserver -w || fail "the installer failed"  # /D= takes no quotes
+    [ "$(value 'HKCU\Software\Dravomel' DMpath)" = "$own" ] || fail "the installer replaced the user's DMpath"
+    uninstall_leaves_mine
+    "${setup[@]}" /REPLACE "/D=$target" && wineserver -w || fail "the installer failed"
+    timeout 120 "$wine64" "$target\\Dravomel.exe" </dev/null >/dev/null 2>&1 &
+    win "$dir/tests/read_window.exe" 30 >shown.txt && win taskkill /im Dravomel.exe >/dev/null; wait
+    shows_french shown.txt || fail "installed in $target, no French texts: $(tr '\n' '|' <shown.txt)"
+    uninstall_leaves_mine
+    win reg delete 'HKCU\Software\Dravomel' /v DMpath /f >/dev/null
+    # ---------------------------------------------------------------------
+
     # The portable folder, unzipped where a French user's folder name has an
     # accent: its French first start stores that folder's French texts, and
     # the program it starts shows them. Last, as it leaves Dravomel running.

@@ -29,6 +29,18 @@ TEST(FoldersWin32, SubfoldersAreEveryFolderIgnoringCaseWithNamesAsBytes)
     EXPECT_EQ(core::subfolderPath("C:\\games", "roms"), "C:\\games\\roms");
 }
 
+// A drive letter without a medium (an empty card slot; here an unused
+// letter) lists nothing, and the caller's error mode is back afterwards.
+TEST(FoldersWin32, DriveWithoutMediumListsNothingAndLeavesTheErrorModeAsItWas)
+{
+    char letter = 'Z';
+    while (GetLogicalDrives() & (1u << (letter - 'A')))
+        --letter;
+    SetThreadErrorMode(SEM_NOGPFAULTERRORBOX, nullptr);
+    EXPECT_EQ(core::listSubfolders(std::string(1, letter) + ":\\"), Names{});
+    EXPECT_EQ(GetThreadErrorMode(), static_cast<DWORD>(SEM_NOGPFAULTERRORBOX));
+}
+
 TEST(FoldersWin32, DrivesAreTheSystemsRootsAndAFolderLiesOnItsLetter)
 {
     const Names drives = core::listDrives();

@@ -1,8 +1,10 @@
 // The stored settings in the real registry. Each test works below a scratch
 // key of its own under HKEY_CURRENT_USER, deleted afterwards, so the user's
 // own settings are never touched.
+#include "code_page.h"
 #include "errors.h"
 #include "registry_hive_win32.h"
+#include "scratch_folder.h"
 #include "stored_settings.h"
 
 #include <gtest/gtest.h>
@@ -139,6 +141,22 @@ TEST_F(RegistryTest, StoreWritesOurTwoValuesAsTextAndKeepsEveryOther)
     EXPECT_EQ(raw("Model2"), kPlaceholder);
     EXPECT_EQ(raw("DMpath"), RawValue(REG_SZ, std::string("C:\\Dravomel\0", 12)));
     EXPECT_EQ(raw("Window"), RawValue(REG_DWORD, std::string("\x1e\0\0\0", 4)));
+}
+
+// A folder stored in UTF-16 (as an installer stores it) reads in a form the
+// "A" functions open: in its short form where the code page lacks a letter.
+TEST_F(RegistryTest, ProgramFolderOfAnyNameOpensThroughTheSystemCodePage)
+{
+    const filetest::ScratchFolder scratch;
+    for (const std::wstring name : {L"Jeux vid\u00e9o", L"\u0141ukasz \u03a9"}) {
+        const std::wstring folder = core::wideFromSystem(scratch.path()) + L"\\" + name;
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+        CloseHandle(CreateFileW((folder + L"\\LNGFILE").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        RegSetKeyValueW(scratch_, L"Software\\Dravomel", L"DMpath", REG_SZ, folder.c_str(),
+                        static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+        const std::string read = core::openStoredSettings(hive_)->readString("DMpath") + "\\LNGFILE";
+        EXPECT_NE(GetFileAttributesA(read.c_str()), INVALID_FILE_ATTRIBUTES) << read;
+    }
 }
 
 } // namespace

@@ -1,8 +1,10 @@
-// Replacing a file where Windows differs: the root of the current drive, and
-// a target that another program holds open or that is read-only.
+// Replacing a file where Windows differs: the root of the current drive, a
+// target that another program holds open or that is read-only, attributes,
+// and a folder that takes no new file.
 #include "config_writer.h"
 #include "errors.h"
 #include "safe_file.h"
+#include "safe_file_win32.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -101,5 +103,43 @@ TEST(ReplaceFileWin32, TargetThatCannotBeReplacedStaysAsItWas)
         if (h != INVALID_HANDLE_VALUE)
             CloseHandle(h);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+// A replaced file stays hidden or system. Where the folder takes no new file
+// (one the user may only change files in) a writable file is written in
+// place; a missing or read-only one there is the file-create error.
+TEST(ReplaceFileWin32, KeepsAttributesAndWritesInPlaceWhereTheFolderTakesNoNewFile)
+{
+    ScratchFolder folder;
+    const std::string path = folder / "EMULATOR.INI";
+    const DWORD hidden = FILE_ATTRIBUTE_HIDDEN, system = FILE_ATTRIBUTE_SYSTEM, readOnly = FILE_ATTRIBUTE_READONLY;
+    const struct {
+        bool refusesNewFiles;
+        const char *old;
+        DWORD attributes;
+    } cases[] = {{false, "old", hidden}, {false, "old", system}, {true, "a long old file", 0},
+                 {true, "o", hidden | system}, {true, nullptr, 0}, {true, "old", readOnly}};
+    const core::MakeTemporaryFile refuse = [](const std::string &, std::string &) {
+        return SetLastError(ERROR_ACCESS_DENIED), false;
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(&c - cases);
+        if (c.old)
+            writeBytes(path, c.old), SetFileAttributesA(path.c_str(), c.attributes | FILE_ATTRIBUTE_ARCHIVE);
+        core::setMakeTemporaryFile(c.refusesNewFiles ? refuse : nullptr);
+        const bool writable = c.old && !(c.attributes & readOnly);
+        if (writable) {
+            EXPECT_NO_THROW(core::replaceFile(path, "new"));
+        } else {
+            EXPECT_THROW(core::replaceFile(path, "new"), core::FileCreateError);
+        }
+        core::setMakeTemporaryFile(nullptr);
+        EXPECT_EQ(c.old ? readBytes(path) : std::string(), writable ? "new" : c.old ? c.old : "");
+        const DWORD kept = hidden | system | readOnly;  // a missing file reads as having all
+        EXPECT_EQ(GetFileAttributesA(path.c_str()) & kept, c.old ? c.attributes : kept);
+        EXPECT_EQ(entries(folder.path()).size(), c.old ? 1u : 0u);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
     }
 }

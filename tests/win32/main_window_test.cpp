@@ -77,6 +77,24 @@ TEST_F(WindowsRun, MainWindowIsCentredShapedTranslucentAndDrawnInTahomaWithinIts
     EXPECT_EQ(tip(Form1->Label6), folder);
 }
 
+// The program folder lies in the drag strip, where the mouse is over the
+// caption, not the client area: its tooltip still shows the folder whole.
+TEST_F(WindowsRun, ProgramFolderCutInTheStripShowsWholeInItsTooltipUnderTheMouse)
+{
+    start();
+    Form1->Label10.setText("C:\\users\\Administrateur\\AppData\\Local\\Programs\\Dravomel\\fr");
+    POINT over{Form1->Label10.impl().bounds.left + 40, kDragStripHeight / 2};
+    ClientToScreen(handle(*Form1), &over);
+    SetCursorPos(over.x, over.y);
+    INPUT move{INPUT_MOUSE, {}};
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &move, sizeof move);
+    const HWND tips = Form1->impl().tips;
+    for (int wait = 0; wait < 300 && !IsWindowVisible(tips); ++wait)
+        pump(), Sleep(10);
+    EXPECT_TRUE(IsWindowVisible(tips));  // once its own timer fired
+}
+
 TEST_F(WindowsRun, TheStripDragsTheWindowAndAControlBelowItDoesNot)
 {
     start();

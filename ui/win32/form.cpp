@@ -275,6 +275,17 @@ LRESULT Form::Impl::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return answer;
         return chosen == HitTest::Caption ? HTCAPTION : chosen == HitTest::Client ? HTCLIENT : answer;
     }
+    case WM_NCMOUSEMOVE:
+        // The drag strip answers "caption": over a text in it the mouse moves
+        // outside the client area, where the tooltip does not look itself.
+        if (tips) {
+            POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ScreenToClient(hwnd, &point);
+            MSG move{hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y), static_cast<DWORD>(GetMessageTime()), {}};
+            GetCursorPos(&move.pt);
+            SendMessageA(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+        }
+        break;
     case WM_LBUTTONDOWN: {
         const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         pressed = mouseTargetAt(point);
