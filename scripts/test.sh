@@ -11,4 +11,5 @@ ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDRAVOMEL_SANITIZE=ON >/dev/null
 cmake --build build-asan --parallel "$(nproc)"
-UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"

@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-struct ui::Application::Impl {
-};
+struct ui::Application::Impl {};
 
 struct ui::Control::Impl {
     Control *member = nullptr;

@@ -83,7 +83,8 @@ TEST_F(WindowsRun, ProgramFolderCutInTheStripShowsWholeInItsTooltipUnderTheMouse
 {
     start();
     Form1->Label10.setText("C:\\users\\Administrateur\\AppData\\Local\\Programs\\Dravomel\\fr");
-    POINT over{Form1->Label10.impl().bounds.left + 40, kDragStripHeight / 2};
+    const RECT &label = Form1->Label10.impl().bounds;
+    POINT over{label.left + 40, (label.top + label.bottom) / 2};
     ClientToScreen(handle(*Form1), &over);
     SetCursorPos(over.x, over.y);
     INPUT move{INPUT_MOUSE, {}};
