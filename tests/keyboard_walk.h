@@ -1,7 +1,10 @@
 #pragma once
 // The keyboard's way through each window as its user meets it, walked the
 // same way by the keyboard tests of both runtimes.
-#include "layer/controls.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +23,18 @@ inline const std::vector<std::string> kCps3 = {"Button1",   "Button2",   "ComboB
 inline const std::vector<std::string> kModel2 = {
     "Button1", "Button2",   "ComboBox1", "ComboBox2",         "ComboBox3",      "ComboBox4", "Button3",  "Button4",
     "Button5", "ComboBox6", "ComboBox5", "DirectoryListBox1", "DriveComboBox1", "ComboBox7", "ComboBox8"};
+
+// Each window walked, the main window's control that opens it, and its tab order.
+struct Window {
+    const ui::Control &(*opener)();
+    ui::Form *(*form)();
+    const std::vector<std::string> &order;
+};
+inline const Window kWindows[] = {
+    {[]() -> const ui::Control & { return Form1->Image2; }, [] { return (ui::Form *)Form2; }, kPicker},
+    {[]() -> const ui::Control & { return Form1->Label1; }, [] { return (ui::Form *)Form3; }, kCps3},
+    {[]() -> const ui::Control & { return Form1->Label3; }, [] { return (ui::Form *)Form4; }, kModel2},
+};
 
 enum class Key { Tab, BackTab, Enter, Escape };
 

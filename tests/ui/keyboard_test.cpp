@@ -1,7 +1,4 @@
 // The keyboard as a user finds it (keyboard_walk.h), on Qt.
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
 #include "settings_window_fixture.h"
 #include "../keyboard_walk.h"
 
@@ -34,16 +31,7 @@ protected:
 
 TEST_F(Keyboard, EachWindowWalksItsTabOrderAndOnlyAFocusedButtonTakesEnter)
 {
-    const struct {
-        const ui::Control &(*opener)();
-        ui::Form *(*form)();
-        const std::vector<std::string> &order;
-    } walks[] = {
-        {[]() -> const ui::Control & { return Form1->Image2; }, [] { return (ui::Form *)Form2; }, tabs::kPicker},
-        {[]() -> const ui::Control & { return Form1->Label1; }, [] { return (ui::Form *)Form3; }, tabs::kCps3},
-        {[]() -> const ui::Control & { return Form1->Label3; }, [] { return (ui::Form *)Form4; }, tabs::kModel2},
-    };
-    for (const auto &w : walks) {
+    for (const tabs::Window &w : tabs::kWindows) {
         openFromMainWindow(nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(widgetOf(*Form1)));
         click(w.opener());

@@ -35,16 +35,7 @@ protected:
 
 TEST_F(Keyboard, EachWindowWalksItsTabOrderAndOnlyAFocusedButtonTakesEnter)
 {
-    const struct {
-        const ui::Control &(*opener)();
-        ui::Form *(*form)();
-        const std::vector<std::string> &order;
-    } walks[] = {
-        {[]() -> const ui::Control & { return Form1->Image2; }, [] { return (ui::Form *)Form2; }, tabs::kPicker},
-        {[]() -> const ui::Control & { return Form1->Label1; }, [] { return (ui::Form *)Form3; }, tabs::kCps3},
-        {[]() -> const ui::Control & { return Form1->Label3; }, [] { return (ui::Form *)Form4; }, tabs::kModel2},
-    };
-    for (const auto &w : walks) {
+    for (const tabs::Window &w : tabs::kWindows) {
         start();
         click(w.opener());
         ui::Form &form = *w.form();
